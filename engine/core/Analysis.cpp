@@ -1,0 +1,7 @@
+#include "Analysis.h"
+
+namespace tvx {
+
+void RunAnalysis(EngineState& /*state*/, int& /*status*/) {}
+
+}  // namespace tvx

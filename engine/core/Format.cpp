@@ -1,0 +1,223 @@
+#include "Format.h"
+
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+namespace tvx {
+namespace {
+
+std::string Stars(int w) { return std::string(w > 0 ? w : 0, '*'); }
+
+std::string RightAlign(const std::string& s, int w) {
+  if (static_cast<int>(s.size()) > w) return Stars(w);
+  return std::string(w - s.size(), ' ') + s;
+}
+
+// |v| = 0.D1 D2 D3 ... x 10^exp10 with D1 != 0, the digits exact (no rounding).
+struct DecimalDigits {
+  std::string digits;
+  int exp10 = 0;
+};
+
+DecimalDigits ExactDigits(double v) {
+  DecimalDigits out;
+  v = std::fabs(v);
+  int e2 = 0;
+  const double f = std::frexp(v, &e2);  // v = f * 2^e2, f in [0.5, 1)
+  auto mant = static_cast<std::uint64_t>(std::ldexp(f, 53));
+  int bexp = e2 - 53;
+  const int tz = std::countr_zero(mant);
+  mant >>= tz;
+  bexp += tz;
+  // Significant digits of the exact expansion: those of the integer part (at most 309) plus
+  // one per binary fraction digit. Ask printf for a few more; they come out as zeros.
+  const int intDigits = v >= 1.0 ? static_cast<int>(std::floor(std::log10(v))) + 2 : 0;
+  const int fracDigits = bexp < 0 ? -bexp : 0;
+  const int precision = intDigits + fracDigits + 2;
+  std::vector<char> buf(precision + 32);
+  std::snprintf(buf.data(), buf.size(), "%.*e", precision, v);
+  // buf: d.ddddde[+-]xx
+  const std::string s(buf.data());
+  const auto epos = s.find('e');
+  std::string digits;
+  digits.reserve(epos);
+  for (std::size_t i = 0; i < epos; ++i)
+    if (s[i] != '.') digits.push_back(s[i]);
+  const int e10 = std::stoi(s.substr(epos + 1));
+  while (!digits.empty() && digits.back() == '0') digits.pop_back();
+  out.digits = digits;
+  out.exp10 = e10 + 1;
+  return out;
+}
+
+// Rounds 0.D x 10^X to k significant digits, half away from zero. Returns the kept digits
+// (exactly k of them, zero-padded) and updates X on a carry. k <= 0 keeps nothing unless the
+// value rounds up into a new leading digit.
+DecimalDigits RoundDigits(const DecimalDigits& in, int k) {
+  DecimalDigits r = in;
+  if (k < 0) {
+    r.digits.clear();
+    return r;
+  }
+  if (static_cast<int>(r.digits.size()) <= k) {
+    r.digits.append(k - r.digits.size(), '0');
+    return r;
+  }
+  const bool up = r.digits[k] >= '5';
+  r.digits.resize(k);
+  if (up) {
+    int i = k - 1;
+    while (i >= 0 && r.digits[i] == '9') {
+      r.digits[i] = '0';
+      --i;
+    }
+    if (i >= 0) {
+      ++r.digits[i];
+    } else {
+      r.digits.insert(r.digits.begin(), '1');
+      r.digits.pop_back();
+      if (k == 0) r.digits = "1";
+      r.exp10 += 1;
+    }
+  }
+  return r;
+}
+
+std::string NonFinite(double value, int w) {
+  if (std::isnan(value)) return w >= 3 ? RightAlign("NaN", w) : Stars(w);
+  const bool neg = std::signbit(value);
+  std::string s = neg ? "-Infinity" : "Infinity";
+  if (static_cast<int>(s.size()) > w) s = neg ? "-Inf" : "Inf";
+  return RightAlign(s, w);
+}
+
+}  // namespace
+
+std::string FormatI(long long value, int w) {
+  return RightAlign(std::to_string(value), w);
+}
+
+std::string FormatF(double value, int w, int d) {
+  if (w <= 0) return std::string();
+  if (d < 0) d = 0;
+  if (!std::isfinite(value)) return NonFinite(value, w);
+  const bool neg = std::signbit(value);
+  std::string intPart;
+  std::string frac(d, '0');
+  if (value != 0.0) {
+    const DecimalDigits exact = ExactDigits(value);
+    const int keep = exact.exp10 + d;
+    DecimalDigits r = RoundDigits(exact, keep);
+    if (keep < 0 || r.digits.empty()) r.digits.clear();
+    // r represents 0.digits x 10^exp10 with digits covering positions down to 10^-d.
+    const int x = r.exp10;
+    const int n = static_cast<int>(r.digits.size());
+    if (n > 0) {
+      if (x > 0) intPart = r.digits.substr(0, std::min(x, n));
+      if (x > n) intPart.append(x - n, '0');
+      // Fraction position j (1-based) holds digit index x + j - 1.
+      for (int j = 1; j <= d; ++j) {
+        const int idx = x + j - 1;
+        if (idx >= 0 && idx < n) frac[j - 1] = r.digits[idx];
+      }
+    }
+    // Strip leading zeros of the integer part (none expected, kept for safety).
+    while (intPart.size() > 1 && intPart[0] == '0') intPart.erase(0, 1);
+    if (intPart == "0") intPart.clear();
+  }
+  const std::string sign = neg ? "-" : "";
+  std::string withZero = sign + (intPart.empty() ? "0" : intPart) + "." + frac;
+  if (static_cast<int>(withZero.size()) <= w) return RightAlign(withZero, w);
+  if (intPart.empty() && d > 0) {
+    std::string noZero = sign + "." + frac;
+    if (static_cast<int>(noZero.size()) <= w) return RightAlign(noZero, w);
+  }
+  return Stars(w);
+}
+
+std::string FormatE(double value, int w, int d) {
+  if (w <= 0) return std::string();
+  if (d < 1) return Stars(w);
+  if (!std::isfinite(value)) return NonFinite(value, w);
+  const bool neg = std::signbit(value);
+  std::string mant(d, '0');
+  int x = 0;
+  if (value != 0.0) {
+    const DecimalDigits r = RoundDigits(ExactDigits(value), d);
+    mant = r.digits;
+    x = r.exp10;
+  }
+  std::string expo;
+  const int ax = x < 0 ? -x : x;
+  const char es = x < 0 ? '-' : '+';
+  if (ax <= 99) {
+    expo = std::string("E") + es + static_cast<char>('0' + ax / 10) + static_cast<char>('0' + ax % 10);
+  } else if (ax <= 999) {
+    expo = std::string(1, es) + std::to_string(ax);
+  } else {
+    return Stars(w);
+  }
+  const std::string sign = neg ? "-" : "";
+  std::string withZero = sign + "0." + mant + expo;
+  if (static_cast<int>(withZero.size()) <= w) return RightAlign(withZero, w);
+  std::string noZero = sign + "." + mant + expo;
+  if (static_cast<int>(noZero.size()) <= w) return RightAlign(noZero, w);
+  return Stars(w);
+}
+
+std::string FormatA(std::string_view text, int w) {
+  if (w <= 0) return std::string();
+  if (static_cast<int>(text.size()) >= w) return std::string(text.substr(0, w));
+  return std::string(w - text.size(), ' ') + std::string(text);
+}
+
+std::string FreeReal(float value) {
+  if (!std::isfinite(value)) return value != value ? "NaN" : (value < 0 ? "-Infinity" : "Infinity");
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, value);
+  std::string s(buf, res.ptr);
+  for (char& c : s)
+    if (c == 'e') c = 'E';
+  return s;
+}
+
+Record& Record::X(int n) {
+  if (n > 0) fText.append(n, ' ');
+  return *this;
+}
+Record& Record::T(std::string_view text) {
+  fText.append(text);
+  return *this;
+}
+Record& Record::I(int w, long long value) {
+  fText += FormatI(value, w);
+  return *this;
+}
+Record& Record::F(int w, int d, double value) {
+  fText += FormatF(value, w, d);
+  return *this;
+}
+Record& Record::E(int w, int d, double value) {
+  fText += FormatE(value, w, d);
+  return *this;
+}
+Record& Record::A(int w, std::string_view text) {
+  fText += FormatA(text, w);
+  return *this;
+}
+Record& Record::FreeInt(long long value) {
+  fText += ' ';
+  fText += std::to_string(value);
+  return *this;
+}
+Record& Record::FreeReal(float value) {
+  fText += ' ';
+  fText += tvx::FreeReal(value);
+  return *this;
+}
+
+}  // namespace tvx

@@ -1,0 +1,58 @@
+// Running the engine on a problem file: the run-file list, the numeric locale, loading
+// the engine library, and the clean-up of scratch files afterwards. Used by the
+// command-line runner; plain C++ so that any front end can share it.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace tvx::run {
+
+constexpr const char* kProgramVersion = "2017.8.11";
+constexpr const char* kEngineLibraryName = "Torvex2017_DLL.so";
+constexpr const char* kEntryPointName = "ITORVEX";
+constexpr int kEngineRunArgument = 11;
+constexpr std::size_t kMaxRunPathLength = 255;
+
+// The files of one run, named after the document (its path with the extension replaced).
+struct RunFileSet {
+  std::filesystem::path document;  // .tv8d, absolute
+  std::filesystem::path report;    // .tv8o
+  std::filesystem::path plot;      // .tv8p
+  std::filesystem::path notes;     // .tv8r
+  std::filesystem::path curves;    // .tv8z
+  std::filesystem::path qwList;    // .tv8w  scratch
+  std::filesystem::path tzPlot;    // .tv8t  scratch
+  std::filesystem::path qwPlot;    // .tv8q  scratch
+  std::filesystem::path loadDist;  // .tv8l  scratch
+};
+
+RunFileSet MakeRunFileSet(const std::filesystem::path& document);
+
+// The 11 lines of the run-file list for `files`.
+std::string RunFileListText(const RunFileSet& files);
+
+// Sets the numeric locale to "C" for its lifetime and restores the previous one.
+class NumericLocaleGuard {
+ public:
+  NumericLocaleGuard();
+  ~NumericLocaleGuard();
+  NumericLocaleGuard(const NumericLocaleGuard&) = delete;
+  NumericLocaleGuard& operator=(const NumericLocaleGuard&) = delete;
+
+ private:
+  std::string fPrevious;
+};
+
+struct RunOutcome {
+  bool called = false;  // the entry point was found and called
+  int status = 0;       // the engine's run status when called
+  std::string error;    // why nothing was called
+};
+
+// Runs the engine library `library` on `files`: writes names.dat in the document's folder,
+// calls the entry point with the numeric locale forced to "C", then removes the scratch
+// files and names.dat. The working directory is restored afterwards.
+RunOutcome RunEngineOnDocument(const RunFileSet& files, const std::filesystem::path& library);
+
+}  // namespace tvx::run
