@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "CaseName.h"
-
 #include <string>
+
+#include "CaseName.h"
 
 namespace tvx {
 namespace {
 
-// Counts the lines of `text` equal to `line` after leading blanks.
+// Counts the occurrences of `line` in `text`.
 int CountLines(const std::string& text, const std::string& line) {
   int n = 0;
   std::size_t pos = 0;

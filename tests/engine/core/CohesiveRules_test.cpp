@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "CaseName.h"
-
 #include <string>
+
+#include "CaseName.h"
 
 namespace tvx {
 namespace {

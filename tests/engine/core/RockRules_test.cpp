@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "CaseName.h"
-
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "CaseName.h"
 #include "CohesionlessRules.h"
 
 namespace tvx {
@@ -466,6 +465,38 @@ TEST_F(WeakRockTest, RockFromTheSurface_LetsTheNextRockSetTheRockTop) {
   Run(25.0f, 24.0f);  // rock top 20 ft: Ls / B = 4 / 3
   EXPECT_EQ(Count(Notes(), "SOCKET LENGTH/SOCKET DIAMETER =      1.33\n"), 1);
 }
+
+struct FactorCase {
+  const char* what;
+  float BDS, z, Ec;
+  bool sideRemains;
+};
+
+class WeakRockFactorsOutOfRange : public WeakRockTest, public ::testing::WithParamInterface<FactorCase> {};
+
+// A rough socket (ICOND 1) from 10 ft, shaft 45 ft, Em = 3060 tsf.
+TEST_P(WeakRockFactorsOutOfRange, TakeTheTermAsZeroWithOneNotePerCase) {
+  const FactorCase& c = GetParam();
+  step.BDS = c.BDS;
+  problem.Ec = c.Ec;
+  for (int i = 0; i < 3; ++i) {
+    const RockStepResult r = Run(c.z, 45.0f);
+    EXPECT_EQ(r.Qb, 0.0f) << c.what;
+    EXPECT_EQ(r.f > 0.0f, c.sideRemains) << c.what;
+    EXPECT_TRUE(std::isfinite(r.f) && r.f >= 0.0f) << c.what;
+  }
+  EXPECT_EQ(Count(Notes(), "THE SOCKET FACTORS OF THIS WEAK ROCK ARE OUT OF RANGE."), 1) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WeakRockFactorsOutOfRange,
+    ::testing::Values(
+        // Lc / B = 60, Ec / Em = 10: r = 7.746, Gamma2 = 8.053 above r, so the tip factor's
+        // base is negative and has no power 0.67; the side is still formed.
+        FactorCase{"long thin socket: no tip factor", 0.5f, 40.0f, 30600.0f, true},
+        // r = 3, Ec / Em = 16340: Gamma1 = -0.024, which would make the side shear negative.
+        FactorCase{"very stiff concrete: Gamma1 below zero", 3.0f, 37.0f, 5.0e7f, false}),
+    test::NameByWhat());
 
 struct UnusableCase {
   const char* what;

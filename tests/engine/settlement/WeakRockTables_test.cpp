@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "../core/CaseName.h"
-
 #include <cmath>
 #include <limits>
+
+#include "../core/CaseName.h"
 
 namespace tvx {
 namespace {
