@@ -547,3 +547,22 @@ TEST(InputEcho, UnreadableInputStopsWithAMessageAndStatusTen) {
 
 }  // namespace
 }  // namespace tvx
+
+namespace tvx {
+namespace {
+
+TEST(Examples, EveryExampleRunsWithoutError) {
+  int count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(test::ExamplePath(""))) {
+    if (entry.path().extension() != ".tv8d") continue;
+    ++count;
+    ScratchDir dir;
+    const auto run = test::RunProblemFile(dir, entry.path());
+    EXPECT_EQ(run.status, kStatusNormal) << entry.path();
+    EXPECT_FALSE(Has(run.ReportLines(), "     *********************ERROR**********************")) << entry.path();
+  }
+  EXPECT_GE(count, 2);
+}
+
+}  // namespace
+}  // namespace tvx
