@@ -103,7 +103,6 @@ class Echo {
 
   const ProblemRecord& P() const { return fP; }
   bool SI() const { return fSI; }
-  EngineState& State() { return fState; }
 
  private:
   static std::string Padded(const std::string& label, int width) {
@@ -117,83 +116,84 @@ class Echo {
   bool fSI;
 };
 
-float Top(const EndValues& v, bool top) { return top ? v.top : v.bot; }
-bool Top(const EndMarks& m, bool top) { return top ? m.top : m.bot; }
+// The value or mark at the layer top (top) or bottom.
+float At(const EndValues& v, bool top) { return top ? v.top : v.bot; }
+bool At(const EndMarks& m, bool top) { return top ? m.top : m.bot; }
 
 void SandValues(Echo& e, const LayerEntry& L, bool top) {
   switch (L.sandMethod) {
     case kKoMethod:
       e.Text7(kKoMethodLine);
-      e.Value(kKoLabel, kSoilLabelWidth, Top(L.COEF, top));
+      e.Value(kKoLabel, kSoilLabelWidth, At(L.COEF, top));
       break;
     case kBetaMethod:
       e.Text7(kBetaMethodLine);
-      e.Value(kBetaLabel, kSoilLabelWidth, Top(L.BETA, top), Top(L.markBETA, top));
+      e.Value(kBetaLabel, kSoilLabelWidth, At(L.BETA, top), At(L.markBETA, top));
       break;
     default:
       e.Text7(kKulhawyChenMethodLine);
-      e.Value(kKcmLabel, kSoilLabelWidth, Top(L.KCM, top), Top(L.markKCM, top));
+      e.Value(kKcmLabel, kSoilLabelWidth, At(L.KCM, top), At(L.markKCM, top));
       break;
   }
-  e.Value(kPhiLabel, kSoilLabelWidth, Top(L.PHI, top), Top(L.markPHI, top));
-  e.Value(kBlowsLabel, kSoilLabelWidth, Top(L.BLOWS, top));
-  e.Value(kUnitWeightLabel, kSoilLabelWidth, e.UnitWeight(Top(L.GAMMA, top)));
-  e.Value(kLoadTransferLabel, kSoilLabelWidth, e.Stress(Top(L.TRANLM, top)));
+  e.Value(kPhiLabel, kSoilLabelWidth, At(L.PHI, top), At(L.markPHI, top));
+  e.Value(kBlowsLabel, kSoilLabelWidth, At(L.BLOWS, top));
+  e.Value(kUnitWeightLabel, kSoilLabelWidth, e.UnitWeight(At(L.GAMMA, top)));
+  e.Value(kLoadTransferLabel, kSoilLabelWidth, e.Stress(At(L.TRANLM, top)));
   e.Value(kDepthLabel, kSoilLabelWidth, e.Length(top ? L.XTOP : L.XBOT));
   e.Empty();
 }
 
 void ClayValues(Echo& e, const LayerEntry& L, bool top) {
-  e.Value(kAlphaLabel, kSoilLabelWidth, Top(L.ALPHA, top), Top(L.markALPHA, top));
-  e.Value(kNcLabel, kSoilLabelWidth, Top(L.NC, top), Top(L.markNC, top));
-  e.Value(kCuLabel, kSoilLabelWidth, e.Stress(Top(L.CU, top)));
-  e.Value(kBlowsLabel, kSoilLabelWidth, Top(L.BLOWS, top));
-  e.Value(kUnitWeightLabel, kSoilLabelWidth, e.UnitWeight(Top(L.GAMMA, top)));
-  e.Value(kLoadTransferLabel, kSoilLabelWidth, e.Stress(Top(L.TRANLM, top)));
+  e.Value(kAlphaLabel, kSoilLabelWidth, At(L.ALPHA, top), At(L.markALPHA, top));
+  e.Value(kNcLabel, kSoilLabelWidth, At(L.NC, top), At(L.markNC, top));
+  e.Value(kCuLabel, kSoilLabelWidth, e.Stress(At(L.CU, top)));
+  e.Value(kBlowsLabel, kSoilLabelWidth, At(L.BLOWS, top));
+  e.Value(kUnitWeightLabel, kSoilLabelWidth, e.UnitWeight(At(L.GAMMA, top)));
+  e.Value(kLoadTransferLabel, kSoilLabelWidth, e.Stress(At(L.TRANLM, top)));
   e.Value(kDepthLabel, kSoilLabelWidth, e.Length(top ? L.XTOP : L.XBOT));
   e.Empty(2);
 }
 
 // Rock inputs print as entered: they are converted after the echo.
 void StrongRockValues(Echo& e, const LayerEntry& L, bool top) {
-  e.Value(kStrongSocketLabel, kRockLabelWidth, Top(L.BDS, top));
-  e.Value(kSpacingLabel, kRockLabelWidth, Top(L.CS, top));
-  e.Value(kThicknessLabel, kRockLabelWidth, Top(L.DISCT, top));
-  e.Value(kRockStrengthLabel, kRockLabelWidth, Top(L.QUR, top));
-  e.Value(kConcreteStrengthLabel, kRockLabelWidth, Top(L.QUCON, top));
-  e.Value(kRockModulusLabel, kRockLabelWidth, Top(L.EL, top));
-  e.Value(kRqdLabel, kRockLabelWidth, Top(L.RQD, top));
+  e.Value(kStrongSocketLabel, kRockLabelWidth, At(L.BDS, top));
+  e.Value(kSpacingLabel, kRockLabelWidth, At(L.CS, top));
+  e.Value(kThicknessLabel, kRockLabelWidth, At(L.DISCT, top));
+  e.Value(kRockStrengthLabel, kRockLabelWidth, At(L.QUR, top));
+  e.Value(kConcreteStrengthLabel, kRockLabelWidth, At(L.QUCON, top));
+  e.Value(kRockModulusLabel, kRockLabelWidth, At(L.EL, top));
+  e.Value(kRqdLabel, kRockLabelWidth, At(L.RQD, top));
   e.Value(kDepthLabel, kRockLabelWidth, e.Length(top ? L.XTOP : L.XBOT));
   e.Empty(2);
 }
 
 void WeakRockValues(Echo& e, const LayerEntry& L, bool top) {
-  e.Value(kWeakSocketLabel, kRockLabelWidth, Top(L.BDS, top));
-  e.Value(kSlumpLabel, kRockLabelWidth, Top(L.SLUMP, top));
-  e.Value(kInterfaceAngleLabel, kRockLabelWidth, Top(L.PHIRC, top));
-  e.Value(kRockStrengthLabel, kRockLabelWidth, Top(L.QUR, top));
-  e.Value(kRockModulusLabel, kRockLabelWidth, Top(L.EL, top));
-  e.Value(kRqdLabel, kRockLabelWidth, Top(L.RQD, top));
+  e.Value(kWeakSocketLabel, kRockLabelWidth, At(L.BDS, top));
+  e.Value(kSlumpLabel, kRockLabelWidth, At(L.SLUMP, top));
+  e.Value(kInterfaceAngleLabel, kRockLabelWidth, At(L.PHIRC, top));
+  e.Value(kRockStrengthLabel, kRockLabelWidth, At(L.QUR, top));
+  e.Value(kRockModulusLabel, kRockLabelWidth, At(L.EL, top));
+  e.Value(kRqdLabel, kRockLabelWidth, At(L.RQD, top));
   e.Value(kDepthLabel, kRockLabelWidth, e.Length(top ? L.XTOP : L.XBOT));
   e.Empty(2);
 }
 
 void DecomposedRockValues(Echo& e, const LayerEntry& L, bool top) {
-  e.Value(kGravelModulusLabel, kSoilLabelWidth, Top(L.EL, top));
-  e.Value(kPoissonLabel, kSoilLabelWidth, Top(L.POISSON, top));
-  e.Value(kBlowsLabel, kSoilLabelWidth, Top(L.BLOWS, top));
-  e.Value(kUnitWeightLabel, kSoilLabelWidth, e.UnitWeight(Top(L.GAMMA, top)));
-  e.Value(kLoadTransferLabel, kSoilLabelWidth, e.Stress(Top(L.TRANLM, top)));
+  e.Value(kGravelModulusLabel, kSoilLabelWidth, At(L.EL, top));
+  e.Value(kPoissonLabel, kSoilLabelWidth, At(L.POISSON, top));
+  e.Value(kBlowsLabel, kSoilLabelWidth, At(L.BLOWS, top));
+  e.Value(kUnitWeightLabel, kSoilLabelWidth, e.UnitWeight(At(L.GAMMA, top)));
+  e.Value(kLoadTransferLabel, kSoilLabelWidth, e.Stress(At(L.TRANLM, top)));
   e.Value(kDepthLabel, kSoilLabelWidth, e.Length(top ? L.XTOP : L.XBOT));
   e.Empty(2);
 }
 
 void GravelValues(Echo& e, const LayerEntry& L, bool top) {
   e.Text7(kBetaMethodLine);
-  e.Value(kBetaLabel, kSoilLabelWidth, Top(L.BETA, top), Top(L.markBETA, top));
-  e.Value(kBlowsLabel, kSoilLabelWidth, Top(L.BLOWS, top));
-  e.Value(kUnitWeightLabel, kSoilLabelWidth, e.UnitWeight(Top(L.GAMMA, top)));
-  e.Value(kLoadTransferLabel, kSoilLabelWidth, e.Stress(Top(L.TRANLM, top)));
+  e.Value(kBetaLabel, kSoilLabelWidth, At(L.BETA, top), At(L.markBETA, top));
+  e.Value(kBlowsLabel, kSoilLabelWidth, At(L.BLOWS, top));
+  e.Value(kUnitWeightLabel, kSoilLabelWidth, e.UnitWeight(At(L.GAMMA, top)));
+  e.Value(kLoadTransferLabel, kSoilLabelWidth, e.Stress(At(L.TRANLM, top)));
   e.Value(kDepthLabel, kSoilLabelWidth, e.Length(top ? L.XTOP : L.XBOT));
   e.Empty(2);
 }

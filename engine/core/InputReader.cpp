@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <vector>
 
 #include "Format.h"
@@ -16,7 +15,7 @@ constexpr std::size_t kTitleWidth = 72;
 constexpr std::size_t kShownWordWidth = 20;
 constexpr float kNotGivenLimit = 1e-10f;  // TRANLM / QMAX below this magnitude: no limit
 
-// Items of a layer parameter line and the records around the layers.
+// Items of the layer parameter lines, the two LRFD factors included.
 constexpr int kSandItems = 9;
 constexpr int kClayItems = 9;
 constexpr int kStrongRockItems = 11;
@@ -25,7 +24,6 @@ constexpr int kDecomposedRockItems = 9;
 constexpr int kGravelItems = 7;
 constexpr int kLrfdItems = 2;  // RFS and RFB close every parameter line and may be left off
 
-// The texts that describe a record or what is wrong with it.
 constexpr const char* kEndOfFile = "THE FILE ENDS BEFORE THIS RECORD.";
 
 std::string Quoted(std::string_view word) {
@@ -107,12 +105,12 @@ class RecordReader {
   // The record must hold at least `count` items.
   bool Need(int count) {
     if (Count() >= count) return true;
-    return Fail("THE RECORD HOLDS " + Num(Count()) + " VALUES, " +
-                Num(count) + " EXPECTED.");
+    return Fail("THE RECORD HOLDS " + Num(Count()) + " VALUES, " + Num(count) + " EXPECTED.");
   }
 
   // Item `item` (1-based) as a real.
   bool Real(int item, float& value) {
+    if (!Need(item)) return false;
     const std::string_view w = fWords[item - 1];
     switch (ParseReal(w, value)) {
       case Parse::kOk:
@@ -127,6 +125,7 @@ class RecordReader {
 
   // Item `item` (1-based) as an integer written without a fraction.
   bool Integer(int item, int& value) {
+    if (!Need(item)) return false;
     const std::string_view w = fWords[item - 1];
     switch (ParseInteger(w, value)) {
       case Parse::kOk:
