@@ -8,4 +8,11 @@ namespace tvx {
 
 void RunAnalysis(EngineState& state, int& status);
 
+// The steps between reading and the capacity analysis, on a problem just read into
+// state.problem: the title and control echo, the conversion to English units, the
+// two-diameter warning, the factors of safety, the estimates, the soil information with the
+// rock conversions after each layer, the estimate note, the shaft, length-range and chart
+// input, then the moduli in tsf and the layer bottoms snapped to whole feet.
+void PrepareProblem(EngineState& state);
+
 }  // namespace tvx

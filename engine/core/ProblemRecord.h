@@ -17,7 +17,12 @@ constexpr int kMaxLayerEntries = 50;  // ground surface + 49 layers
 constexpr int kMaxLayers = kMaxLayerEntries - 1;
 constexpr int kMaxChartSettlements = 10;
 constexpr int kMaxTzDepths = 50;
-constexpr float kNoLimit = 1e10f;  // TRANLM / QMAX when not given
+// TRANLM / QMAX when not given, set while reading (so an SI problem holds 1e10 kPa, which
+// the conversion turns into 2.0885e11 psf: no limit either way).
+constexpr float kNoLimit = 1e10f;
+// Deepest layer bottom the engine accepts, ft. The depth stepping and the effective stress
+// work foot by foot, so the profile depth bounds the work of a run.
+constexpr float kMaxProfileDepth = 1000.0f;
 
 // Layer type codes.
 enum SoilType : int {
@@ -51,12 +56,17 @@ struct LayerEntry {
   int KSOIL = 0;
   float XTOP = 0.0f;  // depth of the layer top as read (previous XBOT), ft
   float XBOT = 0.0f;  // depth of the layer bottom as read, ft
-  float XBOTSNAP = 0.0f;  // bottom snapped to a whole foot for the depth stepping, ft
+  // Top and bottom snapped to whole feet (SnapLayerBottoms): the depth stepping runs from
+  // XTOPSNAP to XBOTSNAP and interpolates over their distance. EffectiveStress keeps using
+  // XTOP and XBOT.
+  float XTOPSNAP = 0.0f;
+  float XBOTSNAP = 0.0f;
 
   // Soils (sand, clay, shale, decomposed rock, gravels)
   EndValues GAMMA;   // total unit weight, pcf
-  EndValues PHI;     // friction angle as read / estimated, degrees
-  EndValues PHIW;    // working friction angle: PHI as read (0 stays unknown), degrees
+  EndValues PHI;     // friction angle as echoed: as read, or estimated from N at the ends
+  EndValues PHIW;    // working friction angle: PHI as read; 0 stays 0, so each step
+                     // estimates the angle afresh from N(z) and the effective stress
   EndValues IANG;    // sand interface friction angle, degrees
   EndValues CU;      // undrained shear strength, psf
   EndValues BLOWS;   // SPT blow count N
@@ -64,10 +74,11 @@ struct LayerEntry {
   EndValues QMAX;    // maximum unit end bearing, psf (kNoLimit; negative = fixed bearing)
   EndValues NC;      // bearing capacity factor (clay, shale)
   EndValues ALPHA;   // adhesion factor (clay, shale)
-  int sandMethod = 0;     // SandMethod
-  EndValues COEF;    // sand coefficient of the method: Ko, beta, or Kulhawy-Chen m
-  EndValues BETA;    // beta (sand beta method, gravelly sand, gravel)
-  EndValues KCM;     // Kulhawy and Chen preconsolidation stress exponent m
+  int sandMethod = 0;     // SandMethod (sand); gravelly sand and gravel hold kBetaMethod
+  EndValues COEF;    // working coefficient of the method: Ko, beta, or Kulhawy-Chen m
+                     // (sand); beta (gravelly sand, gravel); filled when left at zero
+  EndValues BETA;    // beta (sand beta method, gravelly sand, gravel), as echoed
+  EndValues KCM;     // Kulhawy and Chen preconsolidation stress exponent m, as echoed
   float FLRFDS = 1.0f;  // LRFD resistance factor, side (the bottom line's value)
   float FLRFDB = 1.0f;  // LRFD resistance factor, tip
 
@@ -77,18 +88,22 @@ struct LayerEntry {
   EndValues CS;      // spacing of discontinuities, ft
   EndValues DISCT;   // thickness of discontinuities, ft
   EndValues BDS;     // socket diameter for a shaft of diameter DSTART, ft
-  EndValues EL;      // intact rock modulus (type 5: gravel Young's modulus), tsf
+  EndValues EL;      // intact rock modulus (type 5: gravel Young's modulus); psi / kPa as
+                     // read, tsf once the computation starts
   EndValues RQD;     // rock quality designation, %
   int ICOND = 0;     // weak-rock interface condition 1..4 (top line's value)
   EndValues SLUMP;   // concrete slump, in (SI: m, converted where used)
+  // QUR, QUCON, CS, DISCT and BDS of an SI problem hold the input numbers (kPa, m) until the
+  // layer's echo is written, then psf and ft.
   EndValues PHIRC;   // weak-rock interface friction angle, degrees
   EndValues POISSON; // decomposed rock / gravel Poisson's ratio
 
   // Flags of the estimates
-  bool coefEstimated = false;  // coefficient filled in by the engine: recomputed per step
+  bool coefEstimated = false;  // coefficient (COEF, clay ALPHA) filled in: recomputed per step
   bool ncEstimated = false;    // NC below 1e-5 at both ends
 
-  // Estimate marks for the soil echo
+  // Estimate marks for the soil echo ("  (*)" after the value). markIANG is kept for
+  // completeness; the interface angle is not echoed.
   EndMarks markPHI, markIANG, markBETA, markKCM, markALPHA, markNC;
 };
 
@@ -99,7 +114,7 @@ struct ProblemRecord {
   int METHOD = 2;          // 1 design load P given, 2 design depth DGH given
   int KCYCL = 1;           // 1 compression, 2 uplift
   float RCYCL = 1.0f;      // uplift side-friction reduction factor
-  float PINC = 1.0f;       // output depth increment, ft
+  float PINC = 1.0f;       // output depth increment, ft (SI input in m, converted)
   int IMOD = 0;            // sand end-bearing reduction option
   int NLRFD = 2;           // 1 LRFD, 2 ASD
   int IPENT = 0;           // vary shaft length
@@ -115,6 +130,7 @@ struct ProblemRecord {
   float TOPLENG = 0.0f;    // ignored top portion, ft
   float BS = 0.0f;         // ignored bottom portion, ft
   float Ec = 0.0f;         // shaft modulus, tsf after conversion (psi / kPa as read)
+  float EcInput = 0.0f;    // shaft modulus as read, psi / kPa: what the report prints
 
   int NLAYERS = 0;         // layers as read; layer entries (with the surface) once read
   float WTD = 0.0f;        // water table depth, ft
@@ -130,12 +146,14 @@ struct ProblemRecord {
   std::array<float, kMaxChartSettlements + 1> PDSETT{};  // 1-based; in or m
 
   int NTZDEP = 0;          // number of printed t-z depths
-  std::array<float, kMaxTzDepths + 1> TZDEP{};  // 1-based, ft
+  std::array<float, kMaxTzDepths + 1> TZDEP{};  // 1-based, ft (SI input in m, converted)
 
   // Layer entries, 1-based: layer[1] is the ground surface, layers in 2..NLAYERS.
   std::array<LayerEntry, kMaxLayerEntries + 1> layer{};
 
   bool IsSI() const { return UNITS == "SI" || UNITS == "si"; }
+  // Number of soil layers (entries 2..NLAYERS) once the layers are read.
+  int LayerCount() const { return NLAYERS - 1; }
 };
 
 }  // namespace tvx

@@ -24,7 +24,10 @@ std::set<std::string> FilesIn(const fs::path& dir) {
   return names;
 }
 
-const std::string kMinimalProblem = "Title\r\n1\r\n";
+// One clay layer, a 3 ft shaft 20 ft long.
+const std::string kMinimalProblem =
+    "Title\r\n1\r\n2 1 1 1 0 2 0 0 0 0 0\r\n3 3 0 0 0 0 3600000\r\n1 10 20 2 3\r\n2 40 \r\n"
+    "9 120 0.0 1000 0 0 0 1 1 \r\n9 120 0.0 1000 0 0 0 1 1 \r\n0.5 0.5\r\n";
 
 std::string RunFileList(const fs::path& dir, const std::string& version = "2017.8.11",
                         const std::string& input = "") {
