@@ -6,6 +6,7 @@
 #include <ctime>
 #include <string>
 
+#include "CaseHandOver.h"
 #include "ProblemRecord.h"
 #include "UnitTable.h"
 
@@ -29,6 +30,8 @@ struct EngineState {
   UnitTable units;
   RunFileNames files;
   ProblemRecord problem;
+  CaseHandOver handOver;  // the case just analysed, for the load-settlement computations
+  RunHandOver run;
 };
 
 // The local date and time of the run. Tests replace the clock to get a fixed date.

@@ -1,0 +1,12 @@
+#include "CaseSettlement.h"
+
+#include "RunStatus.h"
+
+namespace tvx {
+
+int SettleCase(EngineState& state) {
+  (void)state;
+  return kStatusNormal;
+}
+
+}  // namespace tvx
