@@ -53,8 +53,41 @@ struct CaseHandOver {
   std::vector<CapacityPoint> curve;
 };
 
+// One load-settlement curve of 15 points in output units (English: tons and inches; SI: kN
+// and metres).
+constexpr int kSettlementPoints = 15;
+struct SettlementTable {
+  std::array<float, kSettlementPoints> TOPLOAD{};
+  std::array<float, kSettlementPoints> TOPMV{};
+  std::array<float, kSettlementPoints> TIPLOAD{};
+  std::array<float, kSettlementPoints> TIPMV{};
+};
+
+// Design-chart store: lengths and diameters in inches, loads in pounds, indexed from 1 by
+// length index (1..100), diameter index (1..20) and defined settlement (1..10). Entries of
+// rock-tip cases stay 0.
+constexpr int kMaxChartLengths = 100;
+constexpr int kMaxChartDiameters = 20;
+struct ChartStore {
+  std::array<float, kMaxChartLengths + 1> lengthIn{};
+  std::array<float, kMaxChartDiameters + 1> diameterIn{};
+  std::array<std::array<std::array<float, kMaxChartSettlements + 1>, kMaxChartDiameters + 1>,
+             kMaxChartLengths + 1>
+      load{};
+  int NDIAC = 0;
+  int NLENC = 0;
+};
+
 // Values kept across the cases of one run.
 struct RunHandOver {
+  // Bound of the last load-transfer run: 1 trend, 2 upper, 3 lower; 0 while only rock-tip
+  // cases have run (the rock-socket methods leave it as it was).
+  int KBOUND = 0;
+  // Result tables by bound (index 1..3); the rock-socket methods write the trend table, so
+  // the upper and lower tables keep those of the last soil-tip case.
+  std::array<SettlementTable, 4> results{};
+  ChartStore chart;
+
   // Cumulative side resistance (tons) at the first step of the run in a weak-rock layer;
   // taken once per run, later cases use the same value.
   float QSW = 0.0f;
