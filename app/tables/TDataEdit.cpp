@@ -169,8 +169,14 @@ void TDataEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   // Only a move to another control is leaving the field; switching windows or opening a
   // menu is not.
-  if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
-    return;
+  switch (event->reason()) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+      return;
+    default:
+      break;
+  }
   if (gTellingFailure > 0) return;
   ExitCheck();
 }

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -172,6 +174,38 @@ TEST(TDataEdit, CommaLocale_ShowsAndReadsTheComma) {
   QLocale::setDefault(saved);
 }
 
+// Enter belongs to the field: it must not reach the dialog, whose default button would
+// close it without the fields being checked.
+TEST(TDataEdit, EnterInADialog_ChecksTheFieldAndLeavesTheDialogOpen) {
+  TMessageCapture capture;
+  QDialog dialog;
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* edit = new TDataEdit(&dialog);
+  auto* okButton = new QPushButton(QStringLiteral("OK"), &dialog);
+  okButton->setDefault(true);
+  QObject::connect(okButton, &QPushButton::clicked, &dialog, &QDialog::accept);
+  layout->addWidget(edit);
+  layout->addWidget(okButton);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  edit->setFocus();
+
+  const struct {
+    const char* Entry;
+    const char* Shown;
+    int Messages;
+  } cases[] = {{"2*3", "6", 0}, {"abc", "abc", 1}};
+  for (const auto& c : cases) {
+    capture.Clear();
+    edit->setText(QString::fromLatin1(c.Entry));
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible()) << c.Entry;
+    EXPECT_EQ(dialog.result(), QDialog::Rejected) << c.Entry;
+    EXPECT_EQ(edit->text(), QString::fromLatin1(c.Shown)) << c.Entry;
+    EXPECT_EQ(capture.Messages().size(), c.Messages) << c.Entry;
+  }
+}
+
 // A small form: the field under test, a second field and a plain edit to move the focus to.
 class DataEditForm : public ::testing::Test {
  protected:
@@ -251,11 +285,14 @@ TEST_F(DataEditForm, OperatorOverTheSelectedValue_ExtendsIt) {
   EXPECT_EQ(fEdit->text(), "5");
 }
 
-TEST_F(DataEditForm, SwitchingWindows_DoesNotCheckTheField) {
+TEST_F(DataEditForm, SwitchingWindowsOrOpeningAMenu_DoesNotCheckTheField) {
   QTest::keyClicks(fEdit, "abc");
-  QFocusEvent leaveWindow(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-  QApplication::sendEvent(fEdit, &leaveWindow);
-  EXPECT_TRUE(fCapture.Messages().isEmpty());
+  for (Qt::FocusReason reason :
+       {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason, Qt::MenuBarFocusReason}) {
+    QFocusEvent leave(QEvent::FocusOut, reason);
+    QApplication::sendEvent(fEdit, &leave);
+    EXPECT_TRUE(fCapture.Messages().isEmpty()) << int(reason);
+  }
 }
 
 }  // namespace
