@@ -1,5 +1,6 @@
 #include "Analysis.h"
 
+#include "CapacityAnalysis.h"
 #include "InputConversion.h"
 #include "InputEcho.h"
 #include "InputReader.h"
@@ -40,6 +41,7 @@ void RunAnalysis(EngineState& state, int& status) {
     return;
   }
   PrepareProblem(state);
+  SearchDesign(state, status);
 }
 
 }  // namespace tvx

@@ -39,6 +39,7 @@ struct CaseHandOver {
   float QB = 0.0f;        // tip resistance at the tip (uplift: WT), tons
   float D = 0.0f;         // stem diameter, ft
   float Db = 0.0f;        // base diameter, ft
+  float H = 0.0f;         // bell height (end of stem to base), ft; 0 for a straight shaft
   float HBS = 0.0f;       // bell height plus bottom length, H + BS, ft
   float Ec = 0.0f;        // concrete modulus, tsf
   int tipLayer = 0;       // layer entry (2..NLAYERS) that holds the tip
@@ -80,6 +81,9 @@ struct ChartStore {
 
 // Values kept across the cases of one run.
 struct RunHandOver {
+  // Number of plotted lines of the run (the cases the enumeration plans to plot), set before
+  // the first case.
+  int NLINES = 0;
   // Bound of the last load-transfer run: 1 trend, 2 upper, 3 lower; 0 while only rock-tip
   // cases have run (the rock-socket methods leave it as it was).
   int KBOUND = 0;

@@ -5,11 +5,11 @@
 
 #include "Format.h"
 #include "FrictionAngle.h"
+#include "ParameterEstimates.h"
 
 namespace tvx {
 namespace {
 
-constexpr float kMetresPerFoot = 0.3048f;
 constexpr float kQuarterPi = 0.78539816f;
 
 float Clamp(float v, float lo, float hi) { return std::min(std::max(v, lo), hi); }
@@ -28,20 +28,6 @@ bool UsesBetaMethod(const CohesionlessStep& step) {
 
 }  // namespace
 
-float SandBetaAtDepth(float z, float N) {
-  float beta = 1.5f - 0.135f * std::sqrt(std::max(z, 0.0f));
-  if (N > 0.0f && N < 15.0f) beta *= N / 15.0f;
-  return Clamp(beta, 0.25f, 1.2f);
-}
-
-float GravellySandBetaAtDepth(float z) {
-  return Clamp(2.0f - 0.15f * std::pow(kMetresPerFoot * std::max(z, 0.0f), 0.75f), 0.25f, 1.8f);
-}
-
-float GravelBetaAtDepth(float z) {
-  return Clamp(3.4f * std::exp(-0.085f * kMetresPerFoot * std::max(z, 0.0f)), 0.25f, 3.0f);
-}
-
 CohesionlessWorking CohesionlessWorkingValues(const CohesionlessStep& step, LayerWorkingState& layerState,
                                               UnitTable& units) {
   CohesionlessWorking w;
@@ -54,11 +40,11 @@ CohesionlessWorking CohesionlessWorkingValues(const CohesionlessStep& step, Laye
   float c = layerState.coef;
   if (step.coefEstimated) {
     if (step.KSOIL == kSand && step.sandMethod == kBetaMethod)
-      c = SandBetaAtDepth(step.z, w.N);
+      c = EstimateSandBeta(step.z, w.N);
     else
       c = Clamp(c, 0.25f, 1.2f);
-    if (step.KSOIL == kGravellySand) c = GravellySandBetaAtDepth(step.z);
-    if (step.KSOIL == kGravel) c = GravelBetaAtDepth(step.z);
+    if (step.KSOIL == kGravellySand) c = EstimateGravellySandBeta(step.z);
+    if (step.KSOIL == kGravel) c = EstimateGravelBeta(step.z);
   }
   w.coef = c;
 

@@ -41,14 +41,6 @@ struct CohesionlessWorking {
 // Degrees per radian as the cohesionless rules convert angles.
 constexpr float kDegreesPerRadian = 57.29f;
 
-// Beta of sand at depth z (ft) for blow count N: 1.5 - 0.135 sqrt(z), times N / 15 when
-// 0 < N < 15, limited to 0.25..1.2.
-float SandBetaAtDepth(float z, float N);
-// Beta of gravelly sand: 2.0 - 0.15 (0.3048 z)^0.75, limited to 0.25..1.8.
-float GravellySandBetaAtDepth(float z);
-// Beta of gravel: 3.4 exp(-0.085 * 0.3048 z), limited to 0.25..3.0.
-float GravelBetaAtDepth(float z);
-
 // Working values: angles from degrees, the coefficient interpolated when given at both ends
 // (else the layer's last one), recomputed at the step depth for an estimated layer, and a
 // sand friction angle from N and sigma'v when none is known. A sand step with N below 0.001

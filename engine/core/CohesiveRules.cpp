@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Format.h"
+#include "ParameterEstimates.h"
 
 namespace tvx {
 namespace {
@@ -54,11 +55,9 @@ float LargeBaseReduction(float Db, float z, float cuTsf) {
 
 TipResult ClayTipResistance(const CohesiveStep& step, const BaseGeometry& base, LayerWorkingState& layerState) {
   float nc = step.NC;
-  if (step.ncEstimated) {
-    // Nc grows with the depth in stem diameters of the run; a run without a stem diameter
-    // takes the deep value.
-    nc = step.DSTART > 0.0f ? std::min(9.0f, 6.0f * (1.0f + 0.2f * step.z / step.DSTART)) : 9.0f;
-  }
+  // Nc grows with the depth in stem diameters of the run; at the steps shale takes the clay
+  // limit of 9 as well.
+  if (step.ncEstimated) nc = EstimateNc(step.z, step.DSTART, kClay);
   if (nc > 1e-9f)
     layerState.nc = nc;
   else

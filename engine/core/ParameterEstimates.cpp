@@ -33,7 +33,7 @@ float EstimateGravellySandBeta(float z) {
 }
 
 float EstimateGravelBeta(float z) {
-  const float beta = 3.4f * std::exp(-0.085f * kMPerFt * z);
+  const float beta = 3.4f * std::exp(-0.085f * kMPerFt * std::max(z, 0.0f));
   return std::clamp(beta, 0.25f, 3.0f);
 }
 

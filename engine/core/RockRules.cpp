@@ -13,7 +13,6 @@ constexpr float kPi = 3.14159265f;
 constexpr float kMinSocketDiameter = 0.001f;  // ft; a smaller socket diameter is missing
 constexpr float kSideSwitchPsf = 40320.0f;    // 280 psi: square-root rule above
 constexpr float kEndBearingOnlyPsf = 144000.0f;  // 1000 psi: type 4 end bearing only above
-constexpr float kPsfPerPsi = 144.0f;
 constexpr float kInchesPerMetre = 1000.0f / 25.4f;
 constexpr float kTan30 = 0.57735187f;
 

@@ -9,12 +9,10 @@
 #include <array>
 
 #include "ProblemRecord.h"
+#include "UnitConversion.h"
 #include "UnitTable.h"
 
 namespace tvx {
-
-constexpr float kPsfPerTsf = 2000.0f;
-constexpr float kWaterUnitWeight = 62.4f;  // pcf
 
 // Loading of the run as the rules apply it: uplift reduces side resistance by RCYCL and,
 // for a bell (RATIO above 1), scales it by RATIO as well.

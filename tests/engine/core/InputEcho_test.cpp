@@ -38,6 +38,19 @@ Lines From(const Lines& report, const std::string& first, std::size_t count) {
   return Lines(it, report.begin() + std::min(report.size(), start + count));
 }
 
+// The end of the input echo: the four empty lines before the computation results (the end of
+// the report when there are none).
+Lines::const_iterator EchoEnd(const Lines& report) {
+  const auto results = std::find(report.begin(), report.end(), "     COMPUTATION RESULTS");
+  return results - report.begin() >= 4 && results != report.end() ? results - 4 : report.end();
+}
+
+// The run notes written before the first case.
+Lines NotesBeforeCases(const Lines& notes) {
+  const auto first = std::find(notes.begin(), notes.end(), "     - CASE ANALYZED      :     1");
+  return Lines(notes.begin(), first - notes.begin() >= 3 && first != notes.end() ? first - 3 : notes.end());
+}
+
 bool Has(const Lines& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
@@ -67,7 +80,7 @@ TEST(InputEcho, EnglishExampleEchoesLineByLine) {
   ASSERT_EQ(run.status, kStatusNormal);
   const Lines report = run.ReportLines();
   ASSERT_GT(report.size(), 22u);
-  const Lines echo(report.begin() + 22, report.end());
+  const Lines echo(report.begin() + 22, EchoEnd(report));
 
   const std::string title = "Sand over clay, 3 ft shaft 50 ft long";
   // Sand beta estimated: 1.5 at the surface limited to 1.2; 1.5 - 0.135 sqrt(20) = 0.896.
@@ -165,7 +178,7 @@ TEST(InputEcho, EnglishExampleEchoesLineByLine) {
   };
   ASSERT_EQ(echo.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(echo[i], expected[i]) << "report line " << i + 23;
-  EXPECT_TRUE(run.NotesLines().empty());
+  EXPECT_TRUE(NotesBeforeCases(run.NotesLines()).empty());
 }
 
 // The first records of a problem; the layers follow.
@@ -192,7 +205,8 @@ class ControlEcho : public ::testing::TestWithParam<ControlCase> {};
 TEST_P(ControlEcho, PrintsTheControlValues) {
   ScratchDir dir;
   const auto run = RunProblem(dir, Join(GetParam().problem));
-  ASSERT_EQ(run.status, kStatusNormal);
+  // The echo comes before the analysis, whether or not the profile carries the design load.
+  ASSERT_TRUE(run.status == kStatusNormal || run.status == kStatusNeedAnotherLayer) << run.status;
   const Lines report = run.ReportLines();
   ASSERT_GT(report.size(), 23u + GetParam().expected.size());
   const Lines got(report.begin() + 23, report.begin() + 23 + GetParam().expected.size());
@@ -455,7 +469,7 @@ TEST(InputEcho, DesignDepthBelowTheProfileWarnsInReportAndNotes) {
   const auto water = std::find(report.begin(), report.end(), "     WATER TABLE DEPTH =      10.0 FT.");
   ASSERT_NE(water, report.end());
   EXPECT_EQ(Lines(water + 4, water + 4 + warning.size()), warning);
-  EXPECT_EQ(run.NotesLines(), warning);
+  EXPECT_EQ(NotesBeforeCases(run.NotesLines()), warning);
 
   ScratchDir dir2;
   const auto atBottom = RunProblem(
@@ -501,7 +515,7 @@ TEST(InputEcho, VaryLengthAndChartInput) {
                           "           3        1.0000"};
   const auto ec = std::find(report.begin(), report.end(), "      ELASTIC MODULUS, Ec       = 0.360E+07 LB/SQ IN");
   ASSERT_NE(ec, report.end());
-  EXPECT_EQ(Lines(ec + 1, report.end()), expected);
+  EXPECT_EQ(Lines(ec + 1, EchoEnd(report)), expected);
 }
 
 TEST(InputEcho, SiChartInputInMetres) {

@@ -1,0 +1,566 @@
+#include "CapacityAnalysis.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "CapacityReport.h"
+#include "CaseSettlement.h"
+#include "CohesionlessRules.h"
+#include "CohesiveRules.h"
+#include "ProfileMessages.h"
+#include "RockRules.h"
+#include "RunStatus.h"
+#include "SoilProfile.h"
+
+namespace tvx {
+namespace {
+
+constexpr float kPi = 3.14159265f;
+constexpr float kSmallToeStemFt = 3.52f;    // stems up to this diameter get the small toe
+constexpr float kSmallToeFt = 0.25f;
+constexpr float kLargeToeFt = 0.5f;
+constexpr float kConcreteLbPerCuYd = 4050.0f;  // 150 pcf
+constexpr float kBuoyancyTonsPerFtPerD2 = 0.02450448f;  // 62.4 pcf on pi D^2 / 4, tons per ft
+constexpr float kMinUnitWeightPcf = 50.0f;  // below it the unit weight counts as not given
+constexpr float kFixedBearingBelow = -1e-6f;  // QMAX (tsf) below it is a fixed unit end bearing
+constexpr float kDiameterSweepStepFt = 0.5f;
+constexpr float kDiameterTolerance = 0.02f;  // ft, on the largest diameter and shortest length
+constexpr int kMaxDiameters = kMaxChartDiameters;
+constexpr int kMaxLengths = kMaxChartLengths;
+constexpr float kMinIncrementFt = 0.001f;  // a diameter or length step below it is no step
+constexpr float kMinOutputIncrementFt = 0.1f;  // PINC below it would flood the report
+constexpr float kLengthTolerance = 1e-3f;  // ft, comparing lengths against bounds
+
+bool IsCohesionless(int k) { return k == kSand || k == kGravellySand || k == kGravel; }
+bool IsCohesive(int k) { return k == kClay || k == kShale; }
+bool IsRockLike(int k) { return k >= kStrongRock && k <= kStrongRockBoth; }
+bool NeedsUnitWeight(int k) { return k == kSand || k == kClay || k == kShale || k == kDecomposedRock; }
+
+bool RatioGivesBell(const ProblemRecord& p) {
+  return static_cast<int>(p.RATIO) != 0 && p.RATIO > 1.0f;
+}
+bool BellAngleUsable(const ProblemRecord& p) { return p.BELANGL > 0.0f && p.BELANGL < 90.0f; }
+
+bool UsesLrfd(const ProblemRecord& p) { return p.NLRFD == 1; }
+bool IsUpliftRun(const ProblemRecord& p) { return p.KCYCL == 2; }
+
+float SafetyFactor(float fs) { return fs > 0.0f ? fs : 1.0f; }
+
+RockStepInput RockInput(const ProblemRecord& p, const LayerEntry& layer, int entry, float x, float z, float D,
+                        float sigmaV) {
+  auto at = [&](const EndValues& v) { return InterpolateInLayer(layer, v, x); };
+  RockStepInput r;
+  r.entry = entry;
+  r.KSOIL = layer.KSOIL;
+  r.z = z;
+  r.D = D;
+  r.DSTART = p.DSTART;
+  r.sigmaV = sigmaV;
+  r.QUR = at(layer.QUR);
+  r.QUCON = at(layer.QUCON);
+  r.CS = at(layer.CS);
+  r.DISCT = at(layer.DISCT);
+  r.BDS = at(layer.BDS);
+  r.EL = at(layer.EL);
+  r.RQD = at(layer.RQD);
+  r.SLUMP = at(layer.SLUMP);
+  r.PHIRC = at(layer.PHIRC);
+  r.BLOWS = at(layer.BLOWS);
+  r.TRANLM = at(layer.TRANLM);
+  return r;
+}
+
+// Layer entry that holds the depth (a depth on a layer bottom belongs to the layer above).
+int LayerAtDepth(const ProblemRecord& p, float depth) {
+  const int last = std::min(p.NLAYERS, kMaxLayerEntries);
+  for (int e = 2; e <= last; ++e)
+    if (depth <= p.layer[e].XBOTSNAP + kLengthTolerance) return e;
+  return std::max(last, 2);
+}
+
+bool ExceedsDesignLoad(const ProblemRecord& p, const CapacityRow& row) {
+  return UsesLrfd(p) ? row.lrfdQU > p.P : row.QDN > p.P;
+}
+
+CapacityPoint PlotPoint(const ProblemRecord& p, const CapacityRow& r) {
+  CapacityPoint c;
+  c.L = r.L;
+  c.QS = r.QS;
+  c.QB = r.QB;
+  c.QU = r.QU;
+  if (UsesLrfd(p)) {
+    c.design1 = r.lrfdQS;
+    c.design2 = r.lrfdQB;
+    c.design3 = r.lrfdQU;
+  } else {
+    c.design1 = r.QS / SafetyFactor(p.FST);
+    c.design2 = IsUpliftRun(p) ? r.QB : r.QB / SafetyFactor(p.FSB);
+    c.design3 = r.QDN;
+  }
+  return c;
+}
+
+// The hand-over record of a case whose tip row is `tip`.
+void FillHandOver(EngineState& state, const CaseSpec& spec, const CaseGeometry& g, const CaseSteps& s,
+                  const StepTotals& totals, const CapacityRow& tip) {
+  const ProblemRecord& p = state.problem;
+  CaseHandOver& h = state.handOver;
+  h = CaseHandOver{};
+  h.caseNumber = spec.caseNumber;
+  h.diameterIndex = spec.diameterIndex;
+  h.lengthIndex = spec.lengthIndex;
+  h.plotted = spec.plotted;
+  for (int k = 0; k < s.Count() && s.L[k] <= tip.L + kLengthTolerance; ++k) {
+    h.sideDepthIn.push_back(12.0f * s.L[k]);
+    h.sideUnitPsi.push_back(kPsfPerTsf * s.unitSide[k] / kPsfPerPsi);
+    h.curve.push_back(PlotPoint(p, RowAt(p, s, k, g)));
+  }
+  h.NSEG = static_cast<int>(h.sideDepthIn.size());
+  h.tipDepth = tip.L;
+  h.QB = tip.QB;
+  h.D = g.D;
+  h.Db = g.Db;
+  h.H = g.H;
+  h.HBS = g.H + RoundToWholeFoot(p.BS);
+  h.Ec = p.Ec;
+  h.tipLayer = LayerAtDepth(p, tip.L);
+  h.layerEndSide = totals.layerEndSide;
+  h.sigmaLast = totals.sigmaLast;
+  h.zLast = totals.zLast;
+}
+
+}  // namespace
+
+bool HasBell(const ProblemRecord& p) { return RatioGivesBell(p) && BellAngleUsable(p); }
+
+CaseGeometry ShaftGeometry(const ProblemRecord& p, float D) {
+  CaseGeometry g;
+  g.D = D;
+  g.belled = HasBell(p);
+  g.Db = g.belled ? p.RATIO * D : D;
+  if (g.belled) {
+    g.toe = D <= kSmallToeStemFt ? kSmallToeFt : kLargeToeFt;
+    g.H = (g.Db - D) / (2.0f * std::tan(p.BELANGL * kPi / 180.0f)) + g.toe;
+  }
+  g.Ab = kPi * g.Db * g.Db / 4.0f;
+  g.p = kPi * D;
+  g.As = kPi * D * D / 4.0f;
+  g.steelArea = 0.36f * kPi * D * D;
+  if (g.belled) {
+    // A cylinder of height toe under a frustum from the stem to the base.
+    const float frustum = kPi * (g.H - g.toe) / 3.0f * ((D * D + g.Db * g.Db) / 4.0f + D * g.Db / 4.0f);
+    g.Vbell = (g.Ab * g.toe + frustum) / 27.0f;
+  }
+  g.N2D = static_cast<int>(std::min(2.0f * g.Db, 1.0e6f));
+  return g;
+}
+
+float ShaftVolume(const CaseGeometry& g, float L) { return (L - g.H) * g.As / 27.0f + g.Vbell; }
+
+float UpliftShaftWeight(const CaseGeometry& g, float L, float WTD) {
+  float wt = kConcreteLbPerCuYd * ShaftVolume(g, L) / kPsfPerTsf;
+  if (L > WTD) wt -= kBuoyancyTonsPerFtPerD2 * g.D * g.D * (L - WTD);
+  return wt;
+}
+
+float TwoDiameterWeight(int j, int N2D) {
+  if (N2D <= 0) return 0.0f;
+  const float t = static_cast<float>(j) / static_cast<float>(N2D);
+  return t <= 0.5f ? 1.2f * t : 0.4f * (2.0f - t);
+}
+
+ProfileSteps BuildProfileSteps(const ProblemRecord& p) {
+  ProfileSteps steps;
+  steps.start = std::max(RoundToWholeFoot(p.TOPLENG), 0.0f);
+  const int last = std::min(p.NLAYERS, kMaxLayerEntries);
+  for (int e = 2; e <= last; ++e) {
+    const LayerEntry& layer = p.layer[e];
+    if (!(layer.XBOTSNAP > steps.start)) continue;
+    const float from = std::max(layer.XTOPSNAP, steps.start);
+    const int n = static_cast<int>(RoundToWholeFoot(layer.XBOTSNAP - from));
+    for (int i = 1; i <= n; ++i) {
+      const float z = from + static_cast<float>(i);
+      steps.z.push_back(z);
+      steps.entry.push_back(e);
+      steps.sigmaV.push_back(EffectiveStress(p, z));
+    }
+  }
+  return steps;
+}
+
+CaseSteps StepCase(EngineState& state, const ProfileSteps& profile, const CaseGeometry& g, float& rockLength,
+                   CaseRuleState& rules, StepTotals& totals) {
+  const ProblemRecord& p = state.problem;
+  UnitTable& units = state.units;
+  RunHandOver& run = state.run;
+  const ResistanceLoading loading = LoadingOf(p);
+  BaseGeometry base{g.Ab, g.Db};
+  int n2d = g.N2D;
+  std::array<LayerWorkingState, kMaxLayerEntries + 1> layerStates{};
+  const float lengthOffset = RoundToWholeFoot(p.BS) + g.H;
+
+  CaseSteps s;
+  const std::size_t n = profile.z.size();
+  for (auto* v : {&s.L, &s.side, &s.lrfdSide, &s.tip, &s.unitTip, &s.unitSide}) v->reserve(n);
+  float QS = 0.0f, lrfdQS = 0.0f;
+
+  for (std::size_t i = 0; i < n; ++i) {
+    const int e = profile.entry[i];
+    const LayerEntry& layer = p.layer[e];
+    const float z = profile.z[i];
+    const float x = z - layer.XTOPSNAP;
+    const float sigmaV = profile.sigmaV[i];
+    auto at = [&](const EndValues& v) { return InterpolateInLayer(layer, v, x); };
+    const int K = layer.KSOIL;
+    if (NeedsUnitWeight(K) && at(layer.GAMMA) < kMinUnitWeightPcf) WriteUnitWeightMissing(state);
+
+    float f = 0.0f, Qb = 0.0f, qb = 0.0f, perimeter = g.p;
+    if (IsCohesionless(K)) {
+      CohesionlessStep st;
+      st.KSOIL = K;
+      st.sandMethod = layer.sandMethod;
+      st.coefEstimated = layer.coefEstimated;
+      st.coefGivenAtBothEnds = BothEndsAbove(layer.COEF, 1e-5f);
+      st.z = z;
+      st.BLOWS = at(layer.BLOWS);
+      st.PHI = at(layer.PHIW);
+      st.IANG = at(layer.IANG);
+      st.coef = at(layer.COEF);
+      st.GAMMA = at(layer.GAMMA);
+      st.TRANLM = at(layer.TRANLM);
+      st.sigmaV = sigmaV;
+      st.WTD = p.WTD;
+      st.layerNo = e - 1;
+      const CohesionlessWorking w = CohesionlessWorkingValues(st, layerStates[e], units);
+      f = CohesionlessSideResistance(st, w, loading);
+      const TipResult tip = SandTipResistance(w, z, base, p.IMOD);
+      Qb = tip.Qb;
+      qb = tip.qb;
+    } else if (IsCohesive(K)) {
+      CohesiveStep st;
+      st.KSOIL = K;
+      st.coefEstimated = layer.coefEstimated;
+      st.ncEstimated = layer.ncEstimated;
+      st.alphaGivenAtBothEnds = BothEndsAbove(layer.ALPHA, 1e-5f);
+      st.cuGivenAtEitherEnd = EitherEndAbove(layer.CU, 1e-5f);
+      st.z = z;
+      st.CU = at(layer.CU);
+      st.BLOWS = at(layer.BLOWS);
+      st.ALPHA = at(layer.ALPHA);
+      st.NC = at(layer.NC);
+      st.TRANLM = at(layer.TRANLM);
+      st.DSTART = p.DSTART;
+      f = CohesiveSideResistance(st, loading, layerStates[e], rules, units);
+      const TipResult tip = ClayTipResistance(st, base, layerStates[e]);
+      Qb = tip.Qb;
+      qb = tip.qb;
+    } else if (IsRockLike(K)) {
+      const RockStepInput rs = RockInput(p, layer, e, x, z, g.D, sigmaV);
+      RockStepResult r;
+      if (K == kDecomposedRock) {
+        rockLength = ShaftLengthAtRockStep(p, e, rockLength);
+        r = DecomposedRockResistance(p, rs, rockLength, loading, rules, units);
+      } else if (K == kWeakRock) {
+        rockLength = ShaftLengthAtRockStep(p, e, rockLength);
+        r = WeakRockResistance(p, rs, rockLength, loading, rules, units);
+      } else {
+        r = StrongRockResistance(rs, loading, rules, units);
+        if (r.replacesBase) {
+          base.Ab = r.Ab;
+          n2d = r.N2D;
+        }
+      }
+      f = r.f;
+      perimeter = r.p;
+      Qb = r.Qb;
+      run.lastRockQu = r.qu;
+      run.anyRockStep = true;
+    }
+
+    // The maximum end bearing: a negative QMAX is a fixed unit end bearing.
+    const float qmax = at(layer.QMAX) / kPsfPerTsf;
+    if (qmax < kFixedBearingBelow)
+      Qb = base.Ab * std::fabs(qmax);
+    else
+      Qb = std::min(Qb, base.Ab * qmax);
+    if (IsUplift(loading)) Qb = 0.0f;
+
+    QS += perimeter * f;
+    lrfdQS += layer.FLRFDS * perimeter * f;
+    if (K == kWeakRock && !run.QSWTaken) {
+      run.QSW = QS;
+      run.QSWTaken = true;
+    }
+
+    s.L.push_back(RoundToWholeFoot(z + lengthOffset));
+    s.side.push_back(QS);
+    s.lrfdSide.push_back(lrfdQS);
+    s.tip.push_back(Qb);
+    s.unitTip.push_back(qb);
+    s.unitSide.push_back(f);
+    s.entry.push_back(e);
+    s.N2D.push_back(n2d);
+    totals.layerEndSide[e] = QS;
+    totals.sigmaLast = sigmaV;
+    totals.zLast = z;
+  }
+  return s;
+}
+
+bool ZoneInsideProfile(const CaseSteps& s, int k, const CaseGeometry& g) {
+  if (k < 0 || k >= s.Count()) return false;
+  const int points = g.D >= 1.0f ? std::max(s.N2D[k], 1) : 1;
+  return static_cast<long long>(k) + points - 1 < s.Count();
+}
+
+int DeepestReportableStep(const CaseSteps& s, const CaseGeometry& g) {
+  int k = 0;
+  while (ZoneInsideProfile(s, k, g)) ++k;
+  return k - 1;
+}
+
+float ShaftTipResistance(const CaseSteps& s, int k, const CaseGeometry& g) {
+  if (g.D < 1.0f) return s.tip[k];
+  const int points = std::max(s.N2D[k], 1);
+  // A point without unit tip (rock, or a tip from the friction angle alone) takes the last
+  // point of the zone that had one, unless the tip itself has none.
+  const bool tipHasUnitTip = s.unitTip[k] != 0.0f;
+  float last = s.tip[k];
+  float sumW = 0.0f, sumWQ = 0.0f;
+  for (int j = 0; j < points && k + j < s.Count(); ++j) {
+    const int i = k + j;
+    float q = s.tip[i];
+    if (s.unitTip[i] != 0.0f)
+      last = q;
+    else if (tipHasUnitTip)
+      q = last;
+    const float w = TwoDiameterWeight(j, points);
+    sumW += w;
+    sumWQ += w * q;
+  }
+  return sumW > 0.0f ? sumWQ / sumW : s.tip[k];
+}
+
+CapacityRow RowAt(const ProblemRecord& p, const CaseSteps& s, int k, const CaseGeometry& g) {
+  CapacityRow r;
+  const bool uplift = IsUpliftRun(p);
+  r.L = s.L[k];
+  r.V = ShaftVolume(g, r.L);
+  r.QS = s.side[k];
+  r.QB = uplift ? UpliftShaftWeight(g, r.L, p.WTD) : ShaftTipResistance(s, k, g);
+  const float FST = SafetyFactor(p.FST);
+  const float FSB = uplift ? 1.0f : SafetyFactor(p.FSB);
+  r.QU = r.QS + r.QB;
+  r.QBD = r.QS + r.QB / FSB;
+  r.QDN = r.QS / FST + r.QB / FSB;
+  r.QUV = r.V > 0.0f ? r.QU / r.V : 0.0f;
+  r.lrfdQS = s.lrfdSide[k];
+  r.lrfdQB = uplift ? r.QB : r.QB * p.layer[s.entry[k]].FLRFDB;
+  r.lrfdQU = r.lrfdQS + r.lrfdQB;
+  return r;
+}
+
+CapacityRow InterpolateRows(const CapacityRow& a, const CapacityRow& b, float L) {
+  const float span = b.L - a.L;
+  const float t = span != 0.0f ? (L - a.L) / span : 0.0f;
+  auto lerp = [t](float u, float v) { return u + t * (v - u); };
+  CapacityRow r;
+  r.L = L;
+  r.V = lerp(a.V, b.V);
+  r.QS = lerp(a.QS, b.QS);
+  r.QB = lerp(a.QB, b.QB);
+  r.QU = lerp(a.QU, b.QU);
+  r.QBD = lerp(a.QBD, b.QBD);
+  r.QDN = lerp(a.QDN, b.QDN);
+  r.lrfdQS = lerp(a.lrfdQS, b.lrfdQS);
+  r.lrfdQB = lerp(a.lrfdQB, b.lrfdQB);
+  r.lrfdQU = lerp(a.lrfdQU, b.lrfdQU);
+  r.QUV = r.V > 0.0f ? r.QU / r.V : 0.0f;
+  return r;
+}
+
+CapacityRow RowAtLength(const ProblemRecord& p, const CaseSteps& s, const CaseGeometry& g, float L) {
+  const int deepest = std::max(DeepestReportableStep(s, g), 0);
+  const int k0 = std::clamp(static_cast<int>(std::floor(L - s.L[0] + kLengthTolerance)), 0, deepest);
+  const CapacityRow a = RowAt(p, s, k0, g);
+  // Lengths outside the stored ones take the nearest row; the callers keep within them.
+  if (k0 >= deepest || L <= a.L + kLengthTolerance) return a;
+  return InterpolateRows(a, RowAt(p, s, k0 + 1, g), L);
+}
+
+DesignLoadRows SearchDesignLoad(const ProblemRecord& p, const CaseSteps& s, const CaseGeometry& g) {
+  DesignLoadRows d;
+  for (int k = 0; ZoneInsideProfile(s, k, g); ++k) {
+    d.rows.push_back(RowAt(p, s, k, g));
+    if (ExceedsDesignLoad(p, d.rows.back())) {
+      d.reached = true;
+      break;
+    }
+  }
+  return d;
+}
+
+std::vector<CapacityRow> DesignDepthRows(const ProblemRecord& p, const CaseSteps& s, const CaseGeometry& g,
+                                         float PINC, float bound) {
+  std::vector<CapacityRow> rows;
+  if (s.Count() == 0 || !(PINC > 0.0f) || DeepestReportableStep(s, g) < 0) return rows;
+  const float top = std::max(p.BS + p.TOPLENG, s.L[0]);
+  long long m = std::max(1LL, static_cast<long long>(std::ceil(top / PINC - 1e-4f)));
+  for (; static_cast<float>(m) * PINC <= bound + kLengthTolerance; ++m) {
+    const float L = static_cast<float>(m) * PINC;
+    if (L < s.L[0] - kLengthTolerance) continue;
+    rows.push_back(RowAtLength(p, s, g, L));
+  }
+  return rows;
+}
+
+bool VariesLength(const ProblemRecord& p) { return p.METHOD == 2 && (p.IPENT == 1 || p.ICHART == 1); }
+
+std::vector<float> SweepDiameters(const ProblemRecord& p) {
+  std::vector<float> d;
+  const float step = p.ICHART == 1 ? p.DIAMINCR : kDiameterSweepStepFt;
+  if (!(step >= kMinIncrementFt)) return {p.DSTART};
+  for (int i = 0; i < kMaxDiameters; ++i) {
+    const float D = p.DSTART + static_cast<float>(i) * step;
+    if (!(D < p.DIALIM + kDiameterTolerance)) break;
+    d.push_back(D);
+  }
+  if (d.empty()) d.push_back(p.DSTART);
+  return d;
+}
+
+std::vector<float> RunLengths(const ProblemRecord& p) {
+  if (!VariesLength(p)) return {p.METHOD == 2 ? p.DGH : 0.0f};
+  if (!(p.PDINCR >= kMinIncrementFt)) return {p.DGH};
+  std::vector<float> lengths;
+  for (int i = 0; i < kMaxLengths; ++i) {
+    const float L = p.DGH - static_cast<float>(i) * p.PDINCR;
+    if (!(L > p.PDMIN - kDiameterTolerance)) break;
+    lengths.push_back(L);
+  }
+  // The design depth itself is always analysed, even below the shortest length of the range.
+  if (lengths.empty()) lengths.push_back(p.DGH);
+  return lengths;
+}
+
+CaseOutcome AnalyzeCase(EngineState& state, DesignRun& run, const CaseSpec& spec) {
+  const ProblemRecord& p = state.problem;
+  CaseOutcome out;
+  const CaseGeometry g = ShaftGeometry(p, spec.D);
+  out.geometry = g;
+
+  WriteCaseHeader(state, spec);
+  WriteCaseShaftInformation(state, g, spec.length);
+
+  CaseRuleState rules{};
+  StepTotals totals;
+  if (p.METHOD == 2) run.rockLength = spec.length;
+  const CaseSteps s = StepCase(state, run.profile, g, run.rockLength, rules, totals);
+
+  WriteResultsLegend(state);
+  WriteColumnHeadings(state);
+
+  const int deepest = DeepestReportableStep(s, g);
+  std::vector<CapacityRow> rows;
+  CapacityRow tip;
+  bool haveTip = false;
+  bool cutShort = false;
+  if (p.METHOD == 1) {
+    DesignLoadRows d = SearchDesignLoad(p, s, g);
+    rows = std::move(d.rows);
+    out.designReached = d.reached;
+    cutShort = !d.reached;
+    if (d.reached) {
+      tip = rows.back();
+      haveTip = true;
+    }
+  } else if (deepest >= 0) {
+    const float bound = std::min(spec.length, s.L[deepest]);
+    rows = DesignDepthRows(p, s, g, run.PINC, bound);
+    cutShort = spec.length > s.L[deepest] + kLengthTolerance;
+    if (bound >= s.L[0] - kLengthTolerance) {
+      tip = RowAtLength(p, s, g, bound);
+      haveTip = true;
+    }
+  } else {
+    cutShort = true;
+  }
+
+  for (const CapacityRow& row : rows) WriteCapacityRow(state, row);
+  CopyRockMessages(state);
+  if (cutShort) WriteProfileTooShort(state);
+  out.hasRow = !rows.empty();
+  if (out.hasRow) out.last = rows.back();
+  if (!out.designReached) {
+    WriteNeedAnotherLayer(state);
+    return out;
+  }
+  if (haveTip) {
+    FillHandOver(state, spec, g, s, totals, tip);
+    out.handedOver = true;
+  }
+  return out;
+}
+
+void SearchDesign(EngineState& state, int& status) {
+  const ProblemRecord& p = state.problem;
+  WriteComputationResultsHeading(state);
+
+  DesignRun run;
+  run.profile = BuildProfileSteps(p);
+  run.PINC = p.PINC;
+  if (p.METHOD == 2 && !(p.PINC >= kMinOutputIncrementFt)) {
+    run.PINC = p.IsSI() ? kFtPerM : 1.0f;
+    WriteOutputIncrementReplaced(state, run.PINC);
+  }
+  if (RatioGivesBell(p) && !BellAngleUsable(p)) WriteBellAngleUnusable(state);
+  if (!UsesLrfd(p) && (!(p.FST > 0.0f) || (!IsUpliftRun(p) && !(p.FSB > 0.0f)))) WriteSafetyFactorReplaced(state);
+  if (p.ICHART == 1 && !(p.DIAMINCR >= kMinIncrementFt)) WriteDiameterIncrementNotPositive(state);
+  if (p.METHOD == 1 && (p.IPENT == 1 || p.ICHART == 1)) WriteLengthsNeedDesignDepth(state);
+  if (VariesLength(p) && !(p.PDINCR >= kMinIncrementFt)) WriteLengthIncrementNotPositive(state);
+
+  const std::vector<float> diameters = SweepDiameters(p);
+  const std::vector<float> lengths = RunLengths(p);
+  auto plottedAt = [&](float length) {
+    return !VariesLength(p) || p.IPENT >= 1 || length >= lengths.front() - kDiameterTolerance;
+  };
+  state.run.NLINES = 0;
+  for (float length : lengths)
+    if (plottedAt(length)) state.run.NLINES += static_cast<int>(diameters.size());
+
+  int caseNumber = 0;
+  for (std::size_t li = 0; li < lengths.size(); ++li) {
+    MostEfficientShaft best;
+    for (std::size_t di = 0; di < diameters.size(); ++di) {
+      CaseSpec spec;
+      spec.caseNumber = ++caseNumber;
+      spec.lengthIndex = static_cast<int>(li) + 1;
+      spec.diameterIndex = static_cast<int>(di) + 1;
+      spec.D = diameters[di];
+      spec.length = lengths[li];
+      spec.plotted = plottedAt(lengths[li]);
+      state.run.chart.NDIAC = std::max(state.run.chart.NDIAC, spec.diameterIndex);
+      state.run.chart.NLENC = spec.lengthIndex;
+
+      const CaseOutcome out = AnalyzeCase(state, run, spec);
+      if (!out.designReached) {
+        status = kStatusNeedAnotherLayer;
+        return;
+      }
+      if (out.hasRow && (!best.any || out.last.QUV > best.QUV)) {
+        best = MostEfficientShaft{true, out.geometry.D, out.geometry.Db, out.last.L, out.last.V, out.last.QU,
+                                  out.last.QUV};
+      }
+      if (out.handedOver) {
+        const int settled = SettleCase(state);
+        if (settled >= 1) {
+          status = settled;
+          return;
+        }
+      }
+    }
+    if (diameters.size() > 1 && best.any) WriteMostEfficientShaft(state, best);
+  }
+}
+
+}  // namespace tvx

@@ -1,0 +1,45 @@
+// The capacity sections of the report and their run-notes and console lines: the results
+// heading, the case header, the drilled shaft information of a case, the legend and column
+// headings, the rows, the collected messages of a case, the stop and profile messages, and
+// the most efficient shaft. Values print in the problem's unit system.
+#pragma once
+
+#include "CapacityAnalysis.h"
+#include "EngineState.h"
+
+namespace tvx {
+
+void WriteComputationResultsHeading(EngineState& state);
+
+// Report, console and run notes.
+void WriteCaseHeader(EngineState& state, const CaseSpec& spec);
+
+// Opens ROCKMSG.DAT for the messages of the case (an empty first record), then writes the
+// shaft lines; stem and base diameter and the METHOD 2 shaft length also to the run notes.
+void WriteCaseShaftInformation(EngineState& state, const CaseGeometry& g, float caseLength);
+
+// Legend and column headings (report and console).
+void WriteResultsLegend(EngineState& state);
+void WriteColumnHeadings(EngineState& state);
+// One row (report and console).
+void WriteCapacityRow(EngineState& state, const CapacityRow& row);
+
+// Closes ROCKMSG.DAT and copies it into the report, each line cut or padded to 80 columns.
+void CopyRockMessages(EngineState& state);
+
+// The design load is not reached in the profile (report, run notes, console).
+void WriteNeedAnotherLayer(EngineState& state);
+// The rows stop where the soil ends: the two-diameter zone below the tip leaves the profile.
+void WriteProfileTooShort(EngineState& state);
+
+void WriteMostEfficientShaft(EngineState& state, const MostEfficientShaft& best);
+
+// Run-notes notes on inputs the enumeration cannot use as given.
+void WriteOutputIncrementReplaced(EngineState& state, float usedFt);
+void WriteDiameterIncrementNotPositive(EngineState& state);
+void WriteLengthIncrementNotPositive(EngineState& state);
+void WriteLengthsNeedDesignDepth(EngineState& state);
+void WriteBellAngleUnusable(EngineState& state);
+void WriteSafetyFactorReplaced(EngineState& state);
+
+}  // namespace tvx
