@@ -41,6 +41,7 @@ struct CaseHandOver {
   float Db = 0.0f;        // base diameter, ft
   float H = 0.0f;         // bell height (end of stem to base), ft; 0 for a straight shaft
   float HBS = 0.0f;       // bell height plus bottom length, H + BS, ft
+  float H = 0.0f;         // bell height alone (end of stem to base), ft; 0 for a straight shaft
   float Ec = 0.0f;        // concrete modulus, tsf
   int tipLayer = 0;       // layer entry (2..NLAYERS) that holds the tip
 
@@ -91,6 +92,12 @@ struct RunHandOver {
   // the upper and lower tables keep those of the last soil-tip case.
   std::array<SettlementTable, 4> results{};
   ChartStore chart;
+
+  // q-w curves written to the plot-data scratch (one per diameter at the first length, trend
+  // bound): the count heads their section. They are written only when the first case's t-z
+  // curves head the appended sections, so the sections read back in order.
+  int NQW = 0;
+  bool tzPlotWritten = false;
 
   // Cumulative side resistance (tons) at the first step of the run in a weak-rock layer;
   // taken once per run, later cases use the same value.

@@ -1,0 +1,143 @@
+#include "LoadSettlementSolver.h"
+
+#include <cmath>
+
+namespace tvx {
+namespace {
+
+constexpr float kPi = 3.1416f;         // side area of a segment
+constexpr float kQuarterPi = 0.7854f;  // cross-section areas
+
+float Area(float diameter) { return kQuarterPi * diameter * diameter; }
+
+// One curve's load transfer at movement w.
+float CurveAt(const TzCurve& c, float w) { return CurveValueAt(c.TZW, c.TZT, w); }
+
+}  // namespace
+
+ShaftModel BuildShaftModel(float L, float D, float Db, float Hb, float Ec, int NSEG, float ZSKIP) {
+  ShaftModel s;
+  s.L = L;
+  s.D = D;
+  s.Db = Db;
+  s.Hb = Hb;
+  s.Ec = Ec;
+  s.NSEG = NSEG > 0 ? NSEG : 0;
+  s.h = s.NSEG > 0 ? L / static_cast<float>(s.NSEG) : 0.0f;
+  s.As = kPi * D * s.h;
+  s.ZSKIP = ZSKIP;
+  s.aeDepth = {0.0f, L - Hb, L};
+  s.aeValue = {Ec * Area(D), Ec * Area(D), Ec * Area(Db)};
+  return s;
+}
+
+float AxialStiffnessAt(const ShaftModel& shaft, float z) {
+  const auto& x = shaft.aeDepth;
+  const auto& v = shaft.aeValue;
+  if (z <= x[0]) return v[0];
+  for (int k = 1; k < 3; ++k) {
+    if (z <= x[k]) {
+      if (x[k] == x[k - 1]) return v[k - 1];
+      return v[k - 1] + (v[k] - v[k - 1]) * (z - x[k - 1]) / (x[k] - x[k - 1]);
+    }
+  }
+  return v[2];
+}
+
+std::array<float, kTipMovements> TipMovements(float D) {
+  std::array<float, kTipMovements> m = {0.00001f, 0.00005f, 0.0001f, 0.005f, 0.0075f, 0.01f, 0.025f, 0.05f,
+                                        0.075f,   0.1f,     0.25f,   0.5f,   0.0f,    0.0f,  0.0f};
+  float m13 = 0.01f * D;
+  if (m13 < 0.5f) m13 = 0.625f;
+  float m14 = 0.025f * D;
+  if (m13 > m14) m14 = 1.25f * m13;
+  float m15 = 0.05f * D;
+  if (m14 > m15) m15 = 1.25f * m14;
+  m[12] = m13;
+  m[13] = m14;
+  m[14] = m15;
+  return m;
+}
+
+float LoadTransferAt(const std::vector<TzCurve>& curves, float z, float w) {
+  if (curves.empty()) return 0.0f;
+  for (std::size_t j = 0; j < curves.size(); ++j) {
+    const TzCurve& c = curves[j];
+    if (c.ZTZ == z) return CurveAt(c, w);
+    if (c.ZTZ > z) {
+      // Above the first curve there is nothing to interpolate with: the first curve holds.
+      if (j == 0) return CurveAt(c, w);
+      const TzCurve& a = curves[j - 1];
+      const float ta = CurveAt(a, w);
+      const float tb = CurveAt(c, w);
+      return ta + (tb - ta) * (z - a.ZTZ) / (c.ZTZ - a.ZTZ);
+    }
+  }
+  return CurveAt(curves.back(), w);
+}
+
+ShaftSolution SolveShaft(const ShaftModel& shaft, const std::vector<TzCurve>& curves, float tipMove, float tipLoad,
+                         int roundLimit) {
+  ShaftSolution sol;
+  sol.tipMove = tipMove;
+  sol.tipLoad = tipLoad;
+  float Q = tipLoad;
+  float W = tipMove;
+  const float h = shaft.h;
+  sol.segments.reserve(static_cast<std::size_t>(shaft.NSEG));
+  for (int k = 0; k < shaft.NSEG; ++k) {
+    SegmentState s;
+    s.bottomDepth = shaft.L - static_cast<float>(k) * h;
+    s.zMid = s.bottomDepth - h / 2.0f;
+    s.Qb = Q;
+    s.Wb = W;
+    const float AE = AxialStiffnessAt(shaft, s.zMid);
+    // A shaft without stiffness (no modulus or no section) is taken as rigid.
+    const float flexibility = AE > 0.0f ? 1.0f / AE : 0.0f;
+    float w = k == 0 ? tipMove : W;
+    for (int round = 1;; ++round) {
+      s.t = s.zMid < shaft.ZSKIP ? 0.0f : LoadTransferAt(curves, s.zMid, w);
+      s.dQ = s.t * shaft.As;
+      s.Pt = s.Qb + s.dQ;
+      s.Pm = s.Qb + s.dQ / 2.0f;
+      s.delta = h * s.Pm * flexibility;
+      s.Wt = s.Wb + s.delta;
+      s.wMid = s.Wb + (h / 4.0f) * ((s.Qb + s.Pt) / 2.0f + s.Qb) * flexibility;
+      if (std::fabs(s.wMid - w) <= kMovementTolerance) break;
+      if (round >= roundLimit) {
+        s.converged = false;
+        if (sol.unconverged++ == 0) sol.firstUnconvergedDepth = s.zMid;
+        break;
+      }
+      w = s.wMid;
+    }
+    Q = s.Pt;
+    W = s.Wt;
+    sol.segments.push_back(s);
+  }
+  sol.topLoad = Q;
+  sol.topMove = W;
+  return sol;
+}
+
+float TipMovementForSettlement(const std::array<float, kTipMovements>& top,
+                               const std::array<float, kTipMovements>& tip, float s) {
+  constexpr int n = kTipMovements;
+  if (std::isnan(s) || s < top[0]) return 0.0f;
+  if (s > top[n - 1]) {
+    const float run = top[n - 1] - top[n - 2];
+    if (run == 0.0f) return tip[n - 1];
+    return tip[n - 1] + (tip[n - 1] - tip[n - 2]) / run * (s - top[n - 1]);
+  }
+  for (int k = 0; k < n; ++k) {
+    if (s > top[k]) continue;
+    if (s == top[k]) {
+      if (k + 1 < n && top[k + 1] == top[k]) return 0.5f * (tip[k] + tip[k + 1]);
+      return tip[k];
+    }
+    return tip[k - 1] + (tip[k] - tip[k - 1]) * (s - top[k - 1]) / (top[k] - top[k - 1]);
+  }
+  return tip[n - 1];
+}
+
+}  // namespace tvx

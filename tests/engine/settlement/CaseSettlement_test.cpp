@@ -1,0 +1,505 @@
+// The load-settlement computations of whole cases, on hand-built hand-over records, with
+// the files they write read back.
+#include "CaseSettlement.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../core/CaseName.h"
+#include "EngineTestSupport.h"
+#include "Format.h"
+#include "LoadTransferCurves.h"
+#include "RunEngine.h"
+#include "RunStatus.h"
+
+namespace tvx {
+namespace {
+
+using test::ReadLines;
+using test::ScratchDir;
+
+struct Layer {
+  int type;
+  float bottomFt;
+  float sidePsi;  // unit side resistance of every capacity step in the layer
+};
+
+struct Fixture {
+  std::vector<Layer> layers;
+  bool si = false;
+  float TOPLENG = 0.0f;
+  float EcPsi = 4.0e6f;
+  int ICHART = 0;
+  std::vector<float> PDSETT;
+  std::vector<float> TZDEP;  // ft; printed curves when not empty
+  float DSTART = 3.0f, DIALIM = 3.0f;
+};
+
+// A state with all engine files open in the scratch folder.
+class EngineFiles {
+ public:
+  EngineFiles(const ScratchDir& dir, const Fixture& f) : fState(std::make_unique<EngineState>()) {
+    EngineState& s = *fState;
+    RunFileNames& n = s.files;
+    n.report = (dir / "p.tv8o").string();
+    n.plot = (dir / "p.tv8p").string();
+    n.notes = (dir / "p.tv8r").string();
+    n.curves = (dir / "p.tv8z").string();
+    n.qwList = (dir / "p.tv8w").string();
+    n.tzPlot = (dir / "p.tv8t").string();
+    n.qwPlot = (dir / "p.tv8q").string();
+    n.loadDist = (dir / "p.tv8l").string();
+    UnitTable& u = s.units;
+    u.OpenWrite(kUnitChart, kChartFileName);
+    u.OpenWrite(kUnitReport, n.report);
+    u.OpenWrite(kUnitPlot, n.plot);
+    u.OpenWrite(kUnitRunNotes, n.notes);
+    u.OpenWrite(kUnitCurves, n.curves);
+    u.OpenWrite(kUnitQwList, n.qwList);
+    u.OpenWrite(kUnitTzPlot, n.tzPlot);
+    u.OpenWrite(kUnitQwPlot, n.qwPlot);
+    u.OpenWrite(kUnitLoadDist, n.loadDist);
+
+    ProblemRecord& p = s.problem;
+    p.TITLE = "FIXTURE";
+    p.IUNIT = f.si ? 2 : 1;
+    p.UNITS = f.si ? "SI" : "EN";
+    p.TOPLENG = f.TOPLENG;
+    p.EcInput = f.si ? f.EcPsi * 6.894f : f.EcPsi;
+    p.Ec = f.EcPsi * 144.0f / 2000.0f;
+    p.DSTART = f.DSTART;
+    p.DIALIM = f.DIALIM;
+    p.ICHART = f.ICHART;
+    p.DIAMINCR = 0.5f;
+    p.NPOINTPD = static_cast<int>(f.PDSETT.size());
+    for (std::size_t i = 0; i < f.PDSETT.size(); ++i) p.PDSETT[i + 1] = f.PDSETT[i];
+    p.PrintTZCurves = f.TZDEP.empty() ? 0 : 1;
+    p.NTZDEP = static_cast<int>(f.TZDEP.size());
+    for (std::size_t i = 0; i < f.TZDEP.size(); ++i) p.TZDEP[i + 1] = f.TZDEP[i];
+    p.NLAYERS = 1;
+    float top = 0.0f;
+    for (const Layer& l : f.layers) {
+      LayerEntry& e = p.layer[++p.NLAYERS];
+      e.KSOIL = l.type;
+      e.XTOP = e.XTOPSNAP = top;
+      e.XBOT = e.XBOTSNAP = l.bottomFt;
+      top = l.bottomFt;
+    }
+    fLayers = f.layers;
+  }
+
+  EngineState& state() { return *fState; }
+
+  // Hands over a case: a straight shaft (or a bell of height H) with one capacity step per
+  // foot down to the tip.
+  void HandOver(int caseNumber, int diameterIndex, int lengthIndex, float Dft, float Lft, float QBtons,
+                float Dbft = 0.0f, float Hft = 0.0f) {
+    CaseHandOver h;
+    h.caseNumber = caseNumber;
+    h.diameterIndex = diameterIndex;
+    h.lengthIndex = lengthIndex;
+    h.plotted = true;
+    h.tipDepth = Lft;
+    h.D = Dft;
+    h.Db = Dbft > 0.0f ? Dbft : Dft;
+    h.H = Hft;
+    h.QB = QBtons;
+    h.Ec = fState->problem.Ec;
+    float QS = 0.0f;
+    for (int L = 1; L <= static_cast<int>(Lft); ++L) {
+      const float psi = SidePsiAt(static_cast<float>(L));
+      h.sideDepthIn.push_back(12.0f * static_cast<float>(L));
+      h.sideUnitPsi.push_back(psi);
+      QS += psi * 144.0f / 2000.0f * 3.14159f * Dft;
+      h.curve.push_back(CapacityPoint{static_cast<float>(L), QS, QBtons, QS + QBtons, QS / 2, QBtons / 3, QS / 2 + QBtons / 3});
+    }
+    h.NSEG = static_cast<int>(h.sideDepthIn.size());
+    h.tipLayer = 2;
+    for (std::size_t i = 0; i < fLayers.size(); ++i)
+      if (Lft > (i == 0 ? 0.0f : fLayers[i - 1].bottomFt)) h.tipLayer = static_cast<int>(i) + 2;
+    fState->handOver = h;
+  }
+
+  float SidePsiAt(float zFt) const {
+    for (const Layer& l : fLayers)
+      if (zFt <= l.bottomFt) return l.sidePsi;
+    return fLayers.back().sidePsi;
+  }
+
+  // Ends the run as the engine does: the scratch files closed and appended.
+  void Finish() {
+    EngineState& s = *fState;
+    UnitTable& u = s.units;
+    for (int unit : {kUnitQwList, kUnitTzPlot, kUnitQwPlot, kUnitLoadDist}) u.Close(unit);
+    MergeScratchFile(s, s.files.qwList, kUnitQwList, kUnitCurves);
+    MergeScratchFile(s, s.files.tzPlot, kUnitTzPlot, kUnitPlot);
+    MergeScratchFile(s, kTzDiamFileName, kUnitTzDiam, kUnitPlot);
+    MergeScratchFile(s, s.files.qwPlot, kUnitQwPlot, kUnitPlot);
+    MergeScratchFile(s, s.files.loadDist, kUnitLoadDist, kUnitPlot);
+    u.CloseAll();
+  }
+
+ private:
+  std::unique_ptr<EngineState> fState;
+  std::vector<Layer> fLayers;
+};
+
+// The desktop program's way of taking the plot-data file: words across line ends, with a
+// skip to the next line at the two places it makes one.
+class PlotReader {
+ public:
+  explicit PlotReader(const std::vector<std::string>& lines) {
+    for (const std::string& l : lines) {
+      std::istringstream ss(l);
+      std::vector<std::string> words;
+      for (std::string w; ss >> w;) words.push_back(w);
+      fLines.push_back(words);
+    }
+  }
+  std::string Word() {
+    while (fLine < fLines.size() && fWord >= fLines[fLine].size()) {
+      ++fLine;
+      fWord = 0;
+    }
+    if (fLine >= fLines.size()) throw std::runtime_error("end of file inside a section");
+    return fLines[fLine][fWord++];
+  }
+  double Real() {
+    const std::string w = Word();
+    char* end = nullptr;
+    const double v = std::strtod(w.c_str(), &end);
+    if (end == w.c_str() || *end != '\0') throw std::runtime_error("not a number: " + w);
+    return v;
+  }
+  long Int() {
+    const std::string w = Word();
+    char* end = nullptr;
+    const long v = std::strtol(w.c_str(), &end, 10);
+    if (end == w.c_str() || *end != '\0') throw std::runtime_error("not an integer: " + w);
+    return v;
+  }
+  void SkipRestOfLine() {
+    if (fWord > 0) {
+      ++fLine;
+      fWord = 0;
+    }
+  }
+  bool AtEnd() {
+    while (fLine < fLines.size() && fWord >= fLines[fLine].size()) {
+      ++fLine;
+      fWord = 0;
+    }
+    return fLine >= fLines.size();
+  }
+
+ private:
+  std::vector<std::vector<std::string>> fLines;
+  std::size_t fLine = 0, fWord = 0;
+};
+
+struct PlotCounts {
+  long NLINES = 0, NPTS = 0, NBLK = 0;
+  std::vector<long> headerNBLK;
+  long NTZDEP = -1, NTZ = -1, NQW = -1;
+  long loadDistValues = 0;
+  bool appended = false;
+};
+
+PlotCounts ReadPlotFile(const std::vector<std::string>& lines, bool printedCurves) {
+  PlotReader r(lines);
+  PlotCounts c;
+  for (long line = 0; line == 0 || line < c.NLINES; ++line) {
+    const long nlines = r.Int(), npts = r.Int(), nblk = r.Int();
+    if (line == 0) {
+      c.NLINES = nlines;
+      c.NPTS = npts;
+      c.NBLK = nblk;
+    }
+    c.headerNBLK.push_back(nblk);
+    for (long k = 0; k < npts * 7; ++k) r.Real();
+    for (long k = 0; k < 15 * 4 * (c.NBLK > 2 ? 3 : 1); ++k) r.Real();
+  }
+  r.SkipRestOfLine();
+  if (r.AtEnd()) return c;
+  c.appended = true;
+  auto readCurves = [&r](long count, bool twoIntsFirst) {
+    for (long j = 0; j < count; ++j) {
+      r.Int();
+      if (twoIntsFirst) {
+        r.Int();
+        r.Real();
+      } else {
+        r.Real();
+        r.Int();
+      }
+      for (int p = 0; p < 20; ++p) r.Real();
+    }
+  };
+  if (printedCurves) {
+    c.NTZDEP = r.Int();
+    readCurves(c.NTZDEP, true);
+  }
+  c.NTZ = r.Int();
+  readCurves(c.NTZ, true);
+  c.NQW = r.Int();
+  readCurves(c.NQW, false);
+  r.SkipRestOfLine();
+  if (r.AtEnd()) return c;
+  for (long k = 0; k < 15 * (c.NPTS - 2) * 3; ++k, ++c.loadDistValues) r.Real();
+  if (!r.AtEnd()) throw std::runtime_error("words after the load distributions");
+  return c;
+}
+
+const std::vector<Layer> kSandOverClay = {{kSand, 20.0f, 10.0f}, {kClay, 40.0f, 8.0f}};
+
+TEST(PlotDataRoundTrip, TwoDiametersWithPrintedCurves_CountsReadBack) {
+  ScratchDir dir;
+  Fixture f;
+  f.layers = kSandOverClay;
+  f.TZDEP = {5.0f, 25.0f};
+  f.DSTART = 3.0f;
+  f.DIALIM = 3.5f;
+  EngineFiles files(dir, f);
+  files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
+  ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
+  files.HandOver(2, 2, 1, 3.5f, 30.0f, 120.0f);
+  ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
+  files.Finish();
+
+  const PlotCounts c = ReadPlotFile(ReadLines(dir / "p.tv8p"), true);
+  EXPECT_EQ(c.NLINES, 2);
+  EXPECT_EQ(c.NPTS, 32);
+  EXPECT_EQ(c.NBLK, 3);
+  EXPECT_EQ(c.NTZDEP, 2);
+  EXPECT_EQ(c.NTZ, 10);
+  EXPECT_EQ(c.NQW, 2);
+  EXPECT_EQ(c.loadDistValues, 15 * 30 * 3);
+
+  const std::string report = test::ReadFile(dir / "p.tv8o");
+  EXPECT_NE(report.find("ADDITIONAL TZ CURVES"), std::string::npos);
+  EXPECT_NE(report.find("     AXIAL LOAD VS SETTLEMENT CURVES\n     -------------------------------"), std::string::npos);
+  const std::string curves = test::ReadFile(dir / "p.tv8z");
+  EXPECT_NE(curves.find("        TZ CURVE DATA\n        -------------"), std::string::npos);
+  EXPECT_NE(curves.find("        QW CURVE DATA"), std::string::npos);
+  EXPECT_NE(curves.find("VARIATION DIAMETER       =         2"), std::string::npos);
+}
+
+TEST(PlotDataRoundTrip, RockTipLineBeforeTheFirstSoilTip_CarriesAllThreeBlocks) {
+  ScratchDir dir;
+  Fixture f;
+  f.layers = {{kClay, 20.0f, 8.0f}, {kStrongRock, 40.0f, 30.0f}};
+  f.DSTART = 3.0f;
+  f.DIALIM = 3.5f;
+  EngineFiles files(dir, f);
+  files.HandOver(1, 1, 1, 3.0f, 30.0f, 300.0f);  // tip in rock
+  ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
+  files.HandOver(2, 2, 1, 3.5f, 15.0f, 50.0f);   // tip in clay
+  ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
+  files.Finish();
+
+  std::vector<std::string> lines = ReadLines(dir / "p.tv8p");
+  const PlotCounts c = ReadPlotFile(lines, false);
+  EXPECT_EQ(c.headerNBLK, (std::vector<long>{3, 3}));
+  // The first case's t-z curves are not in the file, so no q-w section follows either.
+  EXPECT_FALSE(c.appended);
+}
+
+// Unit side resistance times shaft surface over the layers the shaft crosses, plus QB, lb.
+float UltimateLoad(const std::vector<Layer>& layers, float Dft, float Lft, float QBtons) {
+  float QS = 0.0f, top = 0.0f;
+  for (const Layer& l : layers) {
+    const float bottom = std::min(l.bottomFt, Lft);
+    if (bottom > top) QS += l.sidePsi * 3.14159265f * Dft * 12.0f * (bottom - top) * 12.0f;
+    top = l.bottomFt;
+  }
+  return QS + QBtons * 2000.0f;
+}
+
+struct CurveCase {
+  const char* what;
+  std::vector<Layer> layers;
+  bool si;
+  float Dft, Lft, QB;
+};
+
+class SoilTipCurves : public ::testing::TestWithParam<CurveCase> {};
+
+TEST_P(SoilTipCurves, MonotonicAndApproachTheUltimateLoad) {
+  const CurveCase& k = GetParam();
+  ScratchDir dir;
+  Fixture f;
+  f.layers = k.layers;
+  f.si = k.si;
+  EngineFiles files(dir, f);
+  files.HandOver(1, 1, 1, k.Dft, k.Lft, k.QB);
+  ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
+  const float ultimateLb = UltimateLoad(k.layers, k.Dft, k.Lft, k.QB);
+  const float ultimate = k.si ? ultimateLb * 4.448f / 1000.0f : ultimateLb / 2000.0f;
+  // Final mobilization of the side and tip curves at the last tip movement, by bound.
+  const float lowest[] = {0, 0.835f, 0.92f, 0.75f};
+  const float highest[] = {0, 1.015f, 1.08f, 0.95f};
+  for (int bound = 1; bound <= 3; ++bound) {
+    const SettlementTable& t = files.state().run.results[bound];
+    // The top moves further with every assumed tip movement; the top load may soften a
+    // little at the last rows, as the clay-family side curves do past their peak.
+    for (int r = 1; r < kSettlementPoints; ++r) {
+      EXPECT_GT(t.TOPMV[r], t.TOPMV[r - 1]) << bound << " row " << r;
+      EXPECT_GT(t.TOPLOAD[r], 0.0f) << bound << " row " << r;
+    }
+    const float ratio = t.TOPLOAD[kSettlementPoints - 1] / ultimate;
+    EXPECT_GE(ratio, lowest[bound] - 0.01f) << bound;
+    EXPECT_LE(ratio, highest[bound] + 0.01f) << bound;
+  }
+  files.Finish();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fixtures, SoilTipCurves,
+    ::testing::Values(CurveCase{"clay tip under sand", kSandOverClay, false, 3.0f, 30.0f, 100.0f},
+                      CurveCase{"sand tip", {{kSand, 50.0f, 12.0f}}, false, 4.0f, 40.0f, 250.0f},
+                      CurveCase{"gravel tip under shale", {{kShale, 15.0f, 20.0f}, {kGravel, 45.0f, 14.0f}}, false,
+                                2.5f, 35.0f, 80.0f},
+                      CurveCase{"SI clay tip under sand", kSandOverClay, true, 3.0f, 30.0f, 100.0f}),
+    test::NameByWhat{});
+
+TEST(SoilTipCurves, IgnoredTopOverTheWholeShaft_TopLoadIsTipLoadAndMovesByShortening) {
+  ScratchDir dir;
+  Fixture f;
+  f.layers = kSandOverClay;
+  f.TOPLENG = 30.0f;
+  EngineFiles files(dir, f);
+  files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
+  ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
+  const SettlementTable& t = files.state().run.results[kTrendBound];
+  const double AE = 4.0e6 * 3.14159265 / 4.0 * 36.0 * 36.0;
+  for (int r = 0; r < kSettlementPoints; ++r) {
+    EXPECT_FLOAT_EQ(t.TOPLOAD[r], t.TIPLOAD[r]) << r;
+    const double shortening = t.TIPLOAD[r] * 2000.0 * 360.0 / AE;
+    EXPECT_NEAR(t.TOPMV[r] - t.TIPMV[r], shortening, 1e-4 * shortening + 1e-7) << r;
+  }
+  files.Finish();
+}
+
+TEST(SoilTipCurves, ClayTipAboveADeeperSandLayer_GetsTheClayTipCurve) {
+  ScratchDir dir;
+  Fixture f;
+  f.layers = {{kSand, 20.0f, 10.0f}, {kClay, 40.0f, 8.0f}, {kSand, 60.0f, 12.0f}};
+  EngineFiles files(dir, f);
+  files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
+  ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
+  // The 13th tip movement, 0.625 in, is 0.01736 of the 36 in base: between the clay trend
+  // points .70 at 0.015 and .865 at 0.025.
+  const float share = 0.70f + (0.865f - 0.70f) * (0.625f / 36.0f - 0.015f) / 0.01f;
+  EXPECT_NEAR(files.state().run.results[kTrendBound].TIPLOAD[12], 100.0f * share, 1e-3f);
+  files.Finish();
+}
+
+// Rows of the report table that follows `title`.
+std::vector<std::vector<double>> ReportRows(const std::vector<std::string>& report, const std::string& title,
+                                            int count) {
+  std::vector<std::vector<double>> rows;
+  for (std::size_t i = 0; i < report.size(); ++i) {
+    if (report[i] != title) continue;
+    for (std::size_t j = i + 4; j < report.size() && static_cast<int>(rows.size()) < count; ++j) {
+      std::istringstream ss(report[j]);
+      std::vector<double> v;
+      for (double x; ss >> x;) v.push_back(x);
+      rows.push_back(v);
+    }
+    break;
+  }
+  return rows;
+}
+
+TEST(DefinedSettlements, BelowTheFirstGivesNoLoad_AboveTheLastExtendsTheLastRows) {
+  ScratchDir dir;
+  Fixture f;
+  f.layers = kSandOverClay;
+  f.ICHART = 1;
+  f.PDSETT = {1e-7f, 0.3f, 40.0f};
+  EngineFiles files(dir, f);
+  files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
+  ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
+  const EngineState& s = files.state();
+  const SettlementTable t = s.run.results[kTrendBound];
+  const ChartStore& chart = s.run.chart;
+  files.Finish();
+
+  EXPECT_FLOAT_EQ(chart.lengthIn[1], 360.0f);
+  EXPECT_FLOAT_EQ(chart.diameterIn[1], 36.0f);
+  EXPECT_EQ(chart.load[1][1][1], 0.0f);
+  EXPECT_GT(chart.load[1][1][2], 0.0f);
+  EXPECT_GT(chart.load[1][1][3], chart.load[1][1][2]);
+
+  const auto rows = ReportRows(ReadLines(dir / "p.tv8o"), "        RESULT FOR DEFINED SETTLEMENTS", 3);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0][2], 0.0);  // tip load
+  EXPECT_EQ(rows[0][3], 0.0);  // tip movement
+  const double extended = t.TIPMV[14] + (t.TIPMV[14] - t.TIPMV[13]) / (t.TOPMV[14] - t.TOPMV[13]) * (40.0 - t.TOPMV[14]);
+  EXPECT_NEAR(rows[2][3], extended, 1e-3 * extended);
+
+  const std::vector<std::string> chartFile = ReadLines(dir / kChartFileName);
+  ASSERT_GE(chartFile.size(), 7u);
+  EXPECT_EQ(chartFile[0], " 3 30 36 360 1 1");
+}
+
+TEST(LoadDistribution, SiRunKeepsTheMiddleMovementInInches) {
+  std::vector<std::string> english, si;
+  for (bool useSi : {false, true}) {
+    ScratchDir dir;
+    Fixture f;
+    f.layers = kSandOverClay;
+    f.si = useSi;
+    EngineFiles files(dir, f);
+    files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
+    ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
+    files.Finish();
+    (useSi ? si : english) = ReadLines(dir / "p.tv8l");
+  }
+  ASSERT_EQ(english.size(), 15u * 30u);
+  ASSERT_EQ(si.size(), english.size());
+  const std::size_t last = english.size() - 1;
+  EXPECT_EQ(english[last].substr(26), si[last].substr(26));  // movement, inches in both
+  EXPECT_NEAR(std::stod(si[last].substr(0, 13)), std::stod(english[last].substr(0, 13)) / 3.2808, 1e-3);
+}
+
+TEST(EarlyStops, TipBelowTheProfileStopsWithStatus4AndClosesTheScratch) {
+  ScratchDir dir;
+  Fixture f;
+  f.layers = {{kClay, 30.0f, 8.0f}};
+  EngineFiles files(dir, f);
+  files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
+  files.state().handOver.tipDepth = 31.0f;
+  EXPECT_EQ(SettleCase(files.state()), kStatusTipBeyondProfile);
+  EXPECT_FALSE(files.state().units.IsOpen(kUnitTzData));
+  files.Finish();
+  const std::string notes = test::ReadFile(dir / "p.tv8r");
+  EXPECT_NE(notes.find("                             **** WARNING ****\n"
+                       "     THE VALUE OF X = 0.37E+03 IS BEYOND THE EXTENT OF THE INPUT STRENGTH CURVE"),
+            std::string::npos);
+  // No plotted line after a stop: only the t-z count of the first case, appended after the run.
+  EXPECT_EQ(test::ReadLines(dir / "p.tv8p"), (std::vector<std::string>{FixedWidth(" 5", 80)}));
+}
+
+TEST(EarlyStops, PrintedDepthBelowTheProfileStopsWithStatus2) {
+  ScratchDir dir;
+  Fixture f;
+  f.layers = kSandOverClay;
+  f.TZDEP = {41.0f};
+  EngineFiles files(dir, f);
+  files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
+  EXPECT_EQ(SettleCase(files.state()), kStatusDepthBeyondProfile);
+  files.Finish();
+  const std::string report = test::ReadFile(dir / "p.tv8o");
+  EXPECT_NE(report.find("THE VALUE OF X = 0.492E+03 IS BEYOND THE EXTENT OF THE INPUT STRENGTH CURVE 1"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace tvx
