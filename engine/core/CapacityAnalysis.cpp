@@ -5,6 +5,7 @@
 
 #include "CapacityReport.h"
 #include "CaseSettlement.h"
+#include "PlotDataFile.h"
 #include "CohesionlessRules.h"
 #include "CohesiveRules.h"
 #include "ProfileMessages.h"
@@ -557,6 +558,8 @@ void SearchDesign(EngineState& state, int& status) {
           status = settled;
           return;
         }
+      } else if (spec.plotted) {
+        WriteEmptyPlottedLine(state);
       }
     }
     if (diameters.size() > 1 && best.any) WriteMostEfficientShaft(state, best);

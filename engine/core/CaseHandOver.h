@@ -39,7 +39,6 @@ struct CaseHandOver {
   float QB = 0.0f;        // tip resistance at the tip (uplift: WT), tons
   float D = 0.0f;         // stem diameter, ft
   float Db = 0.0f;        // base diameter, ft
-  float H = 0.0f;         // bell height (end of stem to base), ft; 0 for a straight shaft
   float HBS = 0.0f;       // bell height plus bottom length, H + BS, ft
   float H = 0.0f;         // bell height alone (end of stem to base), ft; 0 for a straight shaft
   float Ec = 0.0f;        // concrete modulus, tsf

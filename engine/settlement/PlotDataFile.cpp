@@ -13,10 +13,6 @@ namespace {
 const char* const kSurfacePoint = "   0.0  0.0  0.0  0.0  0.0 0.0  0.0  ";
 const char* const kFirstDepthZeros = "   0.0   0.0  0.0 0.0  0.0  0.0 ";
 
-constexpr float kStepTolerance = 0.02f;  // ft, the enumeration's allowance on its bounds
-constexpr float kDiameterStep = 0.5f;    // ft, without design charts
-constexpr int kMaxVaryLengths = 100;
-constexpr int kMaxChartDiameterCount = 20;
 
 // Values written 5(1X,E10.3): five to a line.
 void WriteFiveToALine(UnitTable& units, const float* values, int count) {
@@ -47,31 +43,6 @@ void WritePointLines(UnitTable& units, const TzCurve& curve, const SettlementUni
 
 }  // namespace
 
-int PlottedLineCount(const ProblemRecord& p) {
-  const bool charts = p.ICHART == 1;
-  const float step = charts ? p.DIAMINCR : kDiameterStep;
-  int diameters = 0;
-  if (step > 0.0f) {
-    for (float d = p.DSTART; d < p.DIALIM + kStepTolerance; d += step) {
-      if (charts && diameters == kMaxChartDiameterCount) break;
-      ++diameters;
-    }
-  } else {
-    diameters = 1;
-  }
-  if (p.IPENT < 1) return diameters;
-  int lengths = 0;
-  if (p.PDINCR > 0.0f) {
-    for (float L = p.DGH; L > p.PDMIN - kStepTolerance; L -= p.PDINCR) {
-      if (lengths == kMaxVaryLengths) break;
-      ++lengths;
-    }
-  } else {
-    lengths = 1;
-  }
-  return diameters * lengths;
-}
-
 void WritePlottedLine(EngineState& state) {
   UnitTable& units = state.units;
   const CaseHandOver& h = state.handOver;
@@ -80,7 +51,7 @@ void WritePlottedLine(EngineState& state) {
   const float perTon = si ? kTonsPerKn : 1.0f;
   const int nseg = std::max(h.NSEG, 0);
 
-  units.Write(kUnitPlot, Record().FreeInt(PlottedLineCount(state.problem)).FreeInt(nseg + 2).FreeInt(kPlotBlocks));
+  units.Write(kUnitPlot, Record().FreeInt(state.run.NLINES).FreeInt(nseg + 2).FreeInt(kPlotBlocks));
 
   units.Write(kUnitPlot, kSurfacePoint);
   const float firstDepth = h.curve.empty() ? 0.0f : h.curve.front().L;
@@ -96,6 +67,15 @@ void WritePlottedLine(EngineState& state) {
   }
 
   for (int bound = kTrendBound; bound <= kLowerBound; ++bound) WriteSettlementBlock(units, state.run.results[bound]);
+}
+
+void WriteEmptyPlottedLine(EngineState& state) {
+  UnitTable& units = state.units;
+  units.Write(kUnitPlot, Record().FreeInt(state.run.NLINES).FreeInt(2).FreeInt(kPlotBlocks));
+  units.Write(kUnitPlot, kSurfacePoint);
+  units.Write(kUnitPlot, Record().X(1).E(10, 3, 0.0f).T(kFirstDepthZeros));
+  const SettlementTable none{};
+  for (int bound = kTrendBound; bound <= kLowerBound; ++bound) WriteSettlementBlock(units, none);
 }
 
 void WriteTzPlotCount(UnitTable& units, int count) { units.Write(kUnitTzPlot, Record().FreeInt(count)); }

@@ -18,13 +18,14 @@ namespace tvx {
 // case of the run, so the desktop program reads all lines alike.
 constexpr int kPlotBlocks = 3;
 
-// Number of plotted lines of the run: one per case of the first length (every case when the
-// shaft length is varied), counted as the case enumeration walks diameters and lengths.
-int PlottedLineCount(const ProblemRecord& problem);
-
 // The line header, the capacity curve and the three load-settlement blocks of the case in
 // state.handOver, from state.run.results.
 void WritePlottedLine(EngineState& state);
+
+// A plotted line for a case whose profile gave no shaft-length row (nothing to hand on): the
+// header with the two surface points only and three blocks of zeros, so the file still holds
+// the number of lines its header announces.
+void WriteEmptyPlottedLine(EngineState& state);
 
 // t-z scratch (.tv8t): a count line, a printed (additional) curve, a curve of the first case.
 void WriteTzPlotCount(UnitTable& units, int count);

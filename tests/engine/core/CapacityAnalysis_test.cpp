@@ -463,5 +463,27 @@ TEST(HandOver, DesignDepthCaseHandsOnItsLengthsAndTip) {
   EXPECT_NEAR(h.layerEndSide[2], 60 * 0.25f * kPi * 3, 1e-2f);
 }
 
+// A profile shallower than the two-diameter zone of the shaft leaves no shaft-length row:
+// the case has nothing to hand on, yet the plot data must still hold the line its header
+// announces, so the desktop program reads the file to its end.
+TEST(DesignDepth, CaseWithoutRowsStillWritesItsPlottedLine) {
+  ScratchDir dir;
+  const Lines shallowClay = {"2 8 ", "9 120 0.0 1000 0 0 0 0.8 0.7 ", "9 120 0.0 1000 0 0 0 0.8 0.7 ",
+                             "0.5 0.5"};
+  const auto run =
+      RunProblem(dir, Join(Problem("1", "2 1 1 1 0 2 0 0 0 0 0", "5 5 0 0 0 0 3600000", "1 10 20 2 3", shallowClay)));
+  EXPECT_EQ(run.status, kStatusNormal);
+  const Lines plot = run.PlotLines();
+  ASSERT_FALSE(plot.empty());
+  std::istringstream header(plot[0]);
+  int nlines = 0, npts = 0, nblk = 0;
+  header >> nlines >> npts >> nblk;
+  EXPECT_EQ(nlines, 1);
+  EXPECT_EQ(npts, 2);
+  EXPECT_EQ(nblk, 3);
+  // Header, the two surface points, three blocks of 15 movements.
+  EXPECT_EQ(plot.size(), 3u + 3u * 15u);
+}
+
 }  // namespace
 }  // namespace tvx

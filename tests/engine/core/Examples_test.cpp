@@ -48,7 +48,8 @@ std::vector<CaseSection> Sections(const Lines& report) {
   for (std::size_t i = 0; i < report.size(); ++i) {
     const std::string& l = report[i];
     if (StartsWith(l, "     - CASE ANALYZED      : ")) {
-      cases.push_back({l});
+      cases.emplace_back();
+      cases.back().header = l;
       continue;
     }
     if (cases.empty()) continue;

@@ -169,7 +169,15 @@ TEST(ScratchMerge, LeftoverLoadSettlementFileOfAnEarlierRunIsNotMerged) {
   WriteFile(dir / "names.dat", RunFileList(dir.path()));
   WriteFile(dir / "TZDIAM.DAT", "3\n");
   ASSERT_EQ(ITORVEX(11), kStatusNormal);
-  EXPECT_EQ(test::ReadFile(dir / "p.tv8p"), "");
+  // The run writes its own count of q-w curves (one diameter); the leftover "3" must not
+  // reach the plot data.
+  for (const std::string& line : test::ReadLines(dir / "p.tv8p")) {
+    const auto first = line.find_first_not_of(' ');
+    const auto last = line.find_last_not_of(' ');
+    if (first != std::string::npos) {
+      EXPECT_NE(line.substr(first, last - first + 1), "3");
+    }
+  }
 }
 
 struct BadListCase {

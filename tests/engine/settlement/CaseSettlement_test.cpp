@@ -266,6 +266,7 @@ TEST(PlotDataRoundTrip, TwoDiametersWithPrintedCurves_CountsReadBack) {
   f.DSTART = 3.0f;
   f.DIALIM = 3.5f;
   EngineFiles files(dir, f);
+  files.state().run.NLINES = 2;  // as the case enumeration plans the two diameters
   files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
   ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
   files.HandOver(2, 2, 1, 3.5f, 30.0f, 120.0f);
@@ -297,6 +298,7 @@ TEST(PlotDataRoundTrip, RockTipLineBeforeTheFirstSoilTip_CarriesAllThreeBlocks) 
   f.DSTART = 3.0f;
   f.DIALIM = 3.5f;
   EngineFiles files(dir, f);
+  files.state().run.NLINES = 2;
   files.HandOver(1, 1, 1, 3.0f, 30.0f, 300.0f);  // tip in rock
   ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
   files.HandOver(2, 2, 1, 3.5f, 15.0f, 50.0f);   // tip in clay
@@ -374,6 +376,7 @@ TEST(SoilTipCurves, IgnoredTopOverTheWholeShaft_TopLoadIsTipLoadAndMovesByShorte
   f.layers = kSandOverClay;
   f.TOPLENG = 30.0f;
   EngineFiles files(dir, f);
+  files.state().run.NLINES = 2;  // as the case enumeration plans the two diameters
   files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
   ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
   const SettlementTable& t = files.state().run.results[kTrendBound];
@@ -391,6 +394,7 @@ TEST(SoilTipCurves, ClayTipAboveADeeperSandLayer_GetsTheClayTipCurve) {
   Fixture f;
   f.layers = {{kSand, 20.0f, 10.0f}, {kClay, 40.0f, 8.0f}, {kSand, 60.0f, 12.0f}};
   EngineFiles files(dir, f);
+  files.state().run.NLINES = 2;  // as the case enumeration plans the two diameters
   files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
   ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
   // The 13th tip movement, 0.625 in, is 0.01736 of the 36 in base: between the clay trend
@@ -424,6 +428,7 @@ TEST(DefinedSettlements, BelowTheFirstGivesNoLoad_AboveTheLastExtendsTheLastRows
   f.ICHART = 1;
   f.PDSETT = {1e-7f, 0.3f, 40.0f};
   EngineFiles files(dir, f);
+  files.state().run.NLINES = 2;  // as the case enumeration plans the two diameters
   files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
   ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
   const EngineState& s = files.state();
@@ -474,6 +479,7 @@ TEST(EarlyStops, TipBelowTheProfileStopsWithStatus4AndClosesTheScratch) {
   Fixture f;
   f.layers = {{kClay, 30.0f, 8.0f}};
   EngineFiles files(dir, f);
+  files.state().run.NLINES = 2;  // as the case enumeration plans the two diameters
   files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
   files.state().handOver.tipDepth = 31.0f;
   EXPECT_EQ(SettleCase(files.state()), kStatusTipBeyondProfile);
@@ -493,6 +499,7 @@ TEST(EarlyStops, PrintedDepthBelowTheProfileStopsWithStatus2) {
   f.layers = kSandOverClay;
   f.TZDEP = {41.0f};
   EngineFiles files(dir, f);
+  files.state().run.NLINES = 2;  // as the case enumeration plans the two diameters
   files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
   EXPECT_EQ(SettleCase(files.state()), kStatusDepthBeyondProfile);
   files.Finish();
