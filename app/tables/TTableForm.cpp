@@ -21,7 +21,8 @@
 TTableForm::TTableForm(TGridTable* table, bool modal) : fTable(table), fModal(modal) {
   setAttribute(Qt::WA_DeleteOnClose);
   fGrid = new TTableGrid(this);
-  fGrid->setEditTriggers(QAbstractItemView::AllEditTriggers);
+  fGrid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                         QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
   fGrid->setSelectionMode(QAbstractItemView::SingleSelection);
   fGrid->horizontalHeader()->setSectionsClickable(false);
   fGrid->verticalHeader()->setSectionsClickable(false);
@@ -66,6 +67,8 @@ void TTableForm::DetachTable() {
   if (!fTable) return;
   TGridTable* table = fTable;
   fTable = nullptr;
+  // The grid lets go of the in-cell controls before the columns free them.
+  fGrid->setRowCount(0);
   for (int i = 0; i < table->ColCount(); ++i) table->GetColumn(i)->ReleaseControls();
   table->DetachForm(this);
 }
@@ -95,8 +98,8 @@ void TTableForm::Rebuild() {
   if (!fTable) return;
   fRefreshing = true;
   fPendingRow = fPendingCol = -1;
-  for (int i = 0; i < fTable->ColCount(); ++i) fTable->GetColumn(i)->ReleaseControls();
   fGrid->setRowCount(0);
+  for (int i = 0; i < fTable->ColCount(); ++i) fTable->GetColumn(i)->ReleaseControls();
   try {
     const TTableFormLayout layout(*fTable);
     const int rows = layout.RowCount();
