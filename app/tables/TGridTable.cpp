@@ -75,6 +75,7 @@ std::unique_ptr<TGridTable> TGridTable::CreateCopy(TGridTable* owner, int id,
   copy->fRowGroup = source.fRowGroup;
   copy->fHardwiredButton = source.fHardwiredButton;
   copy->fID = id;
+  copy->fTemplate = &source;
   for (const auto& column : source.fColumns) {
     copy->fColumns.push_back(column->Clone(copy.get()));
     copy->WireColumn(copy->fColumns.back().get());

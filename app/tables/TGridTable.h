@@ -98,6 +98,8 @@ class TGridTable {
   int ID() const { return fID; }
   void SetID(int id) { fID = id; }
   TGridTable* OwnerTable() const { return fOwnerTable; }
+  // The template this table was copied from (none for a table defined on its own).
+  const TGridTable* Template() const { return fTemplate; }
   // Caption followed by the IDs of the owning sub-tables and this one: "Sand Layer Data 3".
   QString FullCaption() const;
 
@@ -205,4 +207,5 @@ class TGridTable {
   std::vector<std::unique_ptr<TColumn>> fColumns;
   QPointer<TTableForm> fForm;
   TGridTable* fOwnerTable = nullptr;
+  const TGridTable* fTemplate = nullptr;
 };

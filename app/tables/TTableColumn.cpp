@@ -22,7 +22,11 @@ TTableColumn::TCell TTableColumn::MakeCell(int row) const {
   if (const auto* choice = dynamic_cast<const TEnumColumn*>(first))
     entry = row < choice->Count() ? choice->GetIntValue(row) - 1 : -1;
   const TGridTable* source = fTemplates.Resolve(entry);
-  if (source && source != fOwner) {
+  // A template that (through its own table columns) names itself would be copied without
+  // end: inside a copy of a template, that template is not copied again.
+  for (const TGridTable* t = fOwner; source && t; t = t->OwnerTable())
+    if (t == source || t->Template() == source) source = nullptr;
+  if (source) {
     cell.Table = TGridTable::CreateCopy(fOwner, row + 1, *source);
   } else if (fOwner->OnInitRow) {
     cell.Object.reset(fOwner->OnInitRow(fOwner->IndexOf(this), row));

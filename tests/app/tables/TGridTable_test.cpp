@@ -175,6 +175,21 @@ TEST(SubTables, WithoutTemplate_TheInitRowHookMaySupplyTheCell) {
   EXPECT_EQ(setRows.back(), std::make_pair(cell, 1));
 }
 
+TEST(SubTables, TemplateNamingItself_IsNotCopiedWithoutEnd) {
+  TGridTable t;
+  t.SetIdentifier(777);
+  t.SetMinRows(1);
+  t.AddColumn<TTableColumn>()->Templates().AddIdentifier(777);
+  t.SetRowCount(1);
+  EXPECT_EQ(t.GetDataValue(0, 0), nullptr);  // itself: not copied into its own cell
+  TGridTable owner;
+  owner.AddColumn<TTableColumn>()->Templates().AddIdentifier(777);
+  owner.SetRowCount(1);
+  TGridTable* copy = owner.GetDataValue(0, 0);
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->GetDataValue(0, 0), nullptr);
+}
+
 TEST(SubTables, DeletingARow_RenumbersTheFollowingTablesAndTheirCaptions) {
   const TTableFixture f = MakeTableFixture();
   f.Layers->SetRowCount(4);
