@@ -1,0 +1,4 @@
+#include "ETableError.h"
+
+ETableError::ETableError(const QString& message)
+    : std::runtime_error(message.toStdString()), fMessage(message) {}
