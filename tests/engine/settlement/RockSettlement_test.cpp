@@ -513,6 +513,57 @@ INSTANTIATE_TEST_SUITE_P(
                        "THE EFFECTIVE STRESS AT THE TIP IS ZERO.", false}),
     NameByWhat());
 
+// Each input of each method set in turn to a zero, negative, tiny, huge or missing value:
+// the table always holds finite numbers.
+TEST(RockSettlementSweep, EveryInputAtItsExtremes_TableStaysFinite) {
+  using Setter = std::function<void(RockFixture&, float)>;
+  const std::vector<std::pair<const char*, Setter>> inputs = {
+      {"Ec", [](RockFixture& f, float v) { f.s.problem.Ec = v; }},
+      {"D", [](RockFixture& f, float v) { f.s.handOver.D = v; }},
+      {"L", [](RockFixture& f, float v) { f.s.handOver.tipDepth = v; }},
+      {"QB", [](RockFixture& f, float v) { f.s.handOver.QB = v; }},
+      {"QS above", [](RockFixture& f, float v) { f.s.handOver.layerEndSide[2] = v; }},
+      {"QS tip", [](RockFixture& f, float v) { f.s.handOver.layerEndSide[3] = v; }},
+      {"QSW", [](RockFixture& f, float v) { f.s.run.QSW = v; }},
+      {"sigma last", [](RockFixture& f, float v) { f.s.handOver.sigmaLast = v; }},
+      {"z last", [](RockFixture& f, float v) { f.s.handOver.zLast = v; }},
+      {"DSTART", [](RockFixture& f, float v) { f.s.problem.DSTART = v; }},
+      {"WTD", [](RockFixture& f, float v) { f.s.problem.WTD = v; }},
+      {"BDS", [](RockFixture& f, float v) { f.s.problem.layer[3].BDS = {v, v}; }},
+      {"EL", [](RockFixture& f, float v) { f.s.problem.layer[3].EL = {v, 1000.0f}; }},
+      {"EL bottom", [](RockFixture& f, float v) { f.s.problem.layer[3].EL.bot = v; }},
+      {"RQD", [](RockFixture& f, float v) { f.s.problem.layer[3].RQD = {v, v}; }},
+      {"QUR", [](RockFixture& f, float v) { f.s.problem.layer[3].QUR = {v, v}; }},
+      {"SLUMP", [](RockFixture& f, float v) { f.s.problem.layer[3].SLUMP = {v, v}; }},
+      {"PHIRC", [](RockFixture& f, float v) { f.s.problem.layer[3].PHIRC = {v, v}; }},
+      {"BLOWS", [](RockFixture& f, float v) { f.s.problem.layer[3].BLOWS = {20.0f, v}; }},
+      {"GAMMA", [](RockFixture& f, float v) { f.s.problem.layer[3].GAMMA = {v, v}; }},
+      {"layer bottom above", [](RockFixture& f, float v) {
+         f.s.problem.layer[2].XBOTSNAP = v;
+         f.s.problem.layer[3].XTOPSNAP = v;
+       }},
+  };
+  const std::vector<std::pair<const char*, std::function<void(RockFixture&)>>> methods = {
+      {"strong rock", StrongRockOverClay},
+      {"weak rock smooth", WeakRockOverSand},
+      {"weak rock rough",
+       [](RockFixture& f) {
+         WeakRockOverSand(f);
+         f.s.problem.layer[3].ICOND = 3;
+       }},
+      {"decomposed rock", DecomposedOverClay},
+  };
+  for (const auto& [method, build] : methods)
+    for (const auto& [input, set] : inputs)
+      for (float v : {-1e30f, -5.0f, 0.0f, 1e-30f, 1e30f, std::nanf("")}) {
+        RockFixture f;
+        build(f);
+        set(f, v);
+        ASSERT_TRUE(SettleRockTip(f.s));
+        EXPECT_TRUE(AllFinite(f.Trend())) << method << ", " << input << " = " << v;
+      }
+}
+
 // ---------------------------------------------------------------------------------------
 // Dispatch by the tip layer and the report table
 
