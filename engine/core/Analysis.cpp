@@ -1,11 +1,13 @@
 #include "Analysis.h"
 
 #include "CapacityAnalysis.h"
+#include "DesignCharts.h"
 #include "InputConversion.h"
 #include "InputEcho.h"
 #include "InputReader.h"
 #include "ParameterEstimates.h"
 #include "ProfileMessages.h"
+#include "RockSettlement.h"
 #include "RunStatus.h"
 #include "SoilProfile.h"
 
@@ -42,6 +44,10 @@ void RunAnalysis(EngineState& state, int& status) {
   }
   PrepareProblem(state);
   SearchDesign(state, status);
+  if (status != kStatusNormal) return;
+  // After the last case: the note on weak rock, then the design charts.
+  WriteRockStrengthNote(state);
+  WriteDesignCharts(state);
 }
 
 }  // namespace tvx

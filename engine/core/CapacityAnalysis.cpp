@@ -126,6 +126,9 @@ void FillHandOver(EngineState& state, const CaseSpec& spec, const CaseGeometry& 
   h.Ec = p.Ec;
   h.tipLayer = LayerAtDepth(p, tip.L);
   h.layerEndSide = totals.layerEndSide;
+  // The stepping runs on below the tip; the tip layer's entry holds the side resistance of
+  // the whole shaft, the value at the tip.
+  if (h.tipLayer >= 0 && h.tipLayer <= kMaxLayerEntries) h.layerEndSide[h.tipLayer] = tip.QS;
   h.sigmaLast = totals.sigmaLast;
   h.zLast = totals.zLast;
 }

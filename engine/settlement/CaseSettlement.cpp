@@ -8,6 +8,7 @@
 #include "LoadSettlementRun.h"
 #include "LoadTransferCurves.h"
 #include "PlotDataFile.h"
+#include "RockSettlement.h"
 #include "RunStatus.h"
 
 namespace tvx {
@@ -73,12 +74,9 @@ int SettleSoilTip(EngineState& state) {
 
 int SettleCase(EngineState& state) {
   int status = kStatusNormal;
-  if (!IsRockTip(TipSoil(state))) {
-    status = SettleSoilTip(state);
-  } else {
-    // Tip in rock: the rock-socket methods take the case. Until they are in place the bound
-    // and the result tables stay as the last soil-tip case left them.
-  }
+  // A tip in rock takes the rock-socket method of its type, which leaves the bound and the
+  // upper- and lower-bound tables as the last soil-tip case left them.
+  if (!IsRockTip(TipSoil(state)) || !SettleRockTip(state)) status = SettleSoilTip(state);
   if (status >= 1) return status;
   if (state.handOver.plotted) WritePlottedLine(state);
   return status;
