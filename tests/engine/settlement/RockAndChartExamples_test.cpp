@@ -63,9 +63,10 @@ long CountStarting(const Lines& lines, const std::string& prefix) {
   return std::count_if(lines.begin(), lines.end(), [&](const std::string& l) { return StartsWith(l, prefix); });
 }
 
-// A number that did not come out as one: "nan", "-nan", "inf", "-inf" as a word or inside one.
+// A number that did not come out as one: "NaN", "inf", "-Infinity" and the like, as a word or
+// inside one.
 void ExpectOnlyFiniteNumbers(const test::EngineRun& run) {
-  static const std::regex kNotFinite(R"((^|[^A-Za-z])[-+]?(nan|inf)([^A-Za-z]|$))", std::regex::icase);
+  static const std::regex kNotFinite(R"((^|[^A-Za-z])[-+]?(nan|infinity|inf)([^A-Za-z]|$))", std::regex::icase);
   for (const auto& file : {run.report, run.plot, run.notes, run.curves}) {
     const Lines lines = test::ReadLines(file);
     EXPECT_FALSE(lines.empty()) << file;
