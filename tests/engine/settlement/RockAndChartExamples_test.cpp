@@ -643,5 +643,42 @@ TEST(ChartRunWithRockTips, RockTipRowsAreLabelledWithZeroLoads) {
   EXPECT_FALSE(plot.appended) << "the first case's tip is in rock: no t-z sections";
 }
 
+// The weak-rock state of a case (running mean of the intact modulus, warning flags) starts
+// empty for every case: the second case of a vary-length run reports the same rows and the
+// same warnings as that shaft run alone. (Its rock curve may still differ a little: the side
+// resistance at the run's first weak-rock step is taken once per run.)
+TEST(WeakRockCaseState, SecondCaseOfARun_RowsAndWarningsAsWhenRunAlone) {
+  auto problem = [](int IPENT, int length) {
+    return "Weak rock with a modulus growing with depth\n1\n2 1 1 1 0 2 " + std::to_string(IPENT) +
+           " 0 0 0 0\n3 3 0 0 0 0 3600000\n3 10 " + std::to_string(length) + " 2 3\n" +
+           (IPENT == 1 ? "20 10\n" : "") +
+           "2 15 \n0 115 0.0 1500 0 0 0 1 1 \n0 118 0.0 2500 0 0 0 1 1 \n0 0\n"
+           "6 45 \n80000 1 7 30 3 0 300000 60 0 1 1 \n80000 1 7 30 3 0 700000 80 0 1 1 \n"
+           "3 60 \n0 125 0.0 6000 0 0 0 1 1 \n0 125 0.0 7000 0 0 0 1 1 \n0 0\n";
+  };
+  // From the shaft information of the given case down to its rock curve's heading.
+  auto caseBody = [](const Lines& report, const std::string& header) {
+    const std::size_t c = IndexOf(report, header);
+    const std::size_t from = IndexOf(report, "     DRILLED SHAFT INFORMATION", c);
+    const std::size_t to = IndexOf(report, kRockHeading, from);
+    EXPECT_LT(to, report.size()) << header;
+    return Lines(report.begin() + static_cast<long>(std::min(from, report.size())),
+                 report.begin() + static_cast<long>(std::min(to, report.size())));
+  };
+  // One scratch folder at a time: each is the working directory while it lives.
+  auto reportOf = [](const std::string& text) {
+    test::ScratchDir dir;
+    const test::EngineRun run = test::RunProblem(dir, text);
+    EXPECT_EQ(run.status, kStatusNormal);
+    return run.ReportLines();
+  };
+  const Lines second = caseBody(reportOf(problem(1, 30)), "     - CASE ANALYZED      :     2");  // 30, then 20 ft
+  const Lines single = caseBody(reportOf(problem(0, 20)), "     - CASE ANALYZED      :     1");
+  ASSERT_FALSE(second.empty());
+  EXPECT_EQ(second, single);
+  // The short socket (5 ft in 3 ft) warns in both, once in the case's messages.
+  EXPECT_EQ(CountStarting(second, "                SOCKET LENGTH/SOCKET DIAMETER ="), 1);
+}
+
 }  // namespace
 }  // namespace tvx
