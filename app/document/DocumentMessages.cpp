@@ -7,6 +7,10 @@ QString CannotSave(const QString& fileName, const QString& reason) {
       .arg(fileName, reason);
 }
 
+QString ShortWrite() {
+  return QStringLiteral("Not all of the file could be written (the disk may be full).");
+}
+
 QString CountExpected(int line, int item) {
   return QStringLiteral("Error on Line %1 Item %2\nA count of zero or more was expected but not found.")
       .arg(line)

@@ -6,6 +6,8 @@ namespace DocumentText {
 
 // A file the document cannot write; `reason` is the system's message.
 QString CannotSave(const QString& fileName, const QString& reason);
+// The reason when fewer bytes reached the disk than were written.
+QString ShortWrite();
 
 // A count word that is negative: reading stops there (line and item are 1-based).
 QString CountExpected(int line, int item);

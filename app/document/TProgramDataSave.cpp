@@ -187,7 +187,15 @@ void TProgramData::Save() {
   QSaveFile file(FileName);
   if (!file.open(QIODevice::WriteOnly))
     throw EInOutError(DocumentText::CannotSave(FileName, file.errorString()));
-  if (file.write(text) != text.size() || !file.commit())
-    throw EInOutError(DocumentText::CannotSave(FileName, file.errorString()));
+  // A short write (a full disk, a size limit) does not always raise an error on its way
+  // through the buffers: the size on disk is checked before the file replaces the old one.
+  const bool written = file.write(text) == text.size() && file.flush() && file.size() == text.size();
+  if (!written) {
+    const QString reason =
+        file.error() != QFileDevice::NoError ? file.errorString() : DocumentText::ShortWrite();
+    file.cancelWriting();
+    throw EInOutError(DocumentText::CannotSave(FileName, reason));
+  }
+  if (!file.commit()) throw EInOutError(DocumentText::CannotSave(FileName, file.errorString()));
   fTables.SetDataChanged(false);
 }
