@@ -43,6 +43,10 @@ TReadOutcome TProgramData::Read(const QString& fileName, TLayout layout) {
   FileName = fileName;
   fUnits = 1;
   fTables.ClearRows();
+  // Until the file names its unit system the document and its tables are English, so that
+  // a file that cannot be read leaves them agreeing.
+  fTables.SetUnits(1);
+  InitPDSET();
 
   TReadOutcome outcome;
   QString error;

@@ -268,12 +268,18 @@ TEST_F(DocumentRead, FileEndingInsideTheLayers_KeepsTheLayersReadSoFar) {
 }
 
 TEST_F(DocumentRead, MissingFile_ShowsTheSystemMessage) {
+  // The tables of an earlier SI document are English again, as the new document is.
+  auto si = NewDocument();
+  si->SetUnits(2);
   TReadOutcome outcome;
   const QString path = Path(QStringLiteral("absent.tv8d"));
   auto doc = Open(path, 1, &outcome);
   EXPECT_FALSE(outcome.Complete);
   EXPECT_TRUE(fMessages->LastText().startsWith(path)) << fMessages->LastText().toStdString();
   EXPECT_EQ(fTables->D().RowCount(), 1);
+  EXPECT_EQ(doc->Units(), 1);
+  EXPECT_EQ(fTables->D().Units(), 1);
+  EXPECT_EQ(doc->PDSETT[0], 0.1L);
 }
 
 TEST_F(DocumentRead, CommaLocale_ReadsPointsAndRestoresTheSeparators) {
