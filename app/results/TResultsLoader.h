@@ -42,6 +42,8 @@ class TResultsLoader {
 
   // Reads design chart n (0-based) into `plot` when n < ntry: its settlement, then `lines`
   // diameters of `ndata` (length, load) points, converted to feet and tons or metres and kN.
+  // Throws EInOutError on a malformed value, the end of the file, or counts beyond what a
+  // chart holds or the rest of the file can hold.
   void ReadPltChart(TGraphPlot& plot, int lines, TWordReader& reader, int n, int ntry,
                     int ndata);
 
