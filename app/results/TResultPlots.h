@@ -74,6 +74,15 @@ class TResultPlots {
   TGraphPlot& PltChart(int n);
   static Id ChartId(int n);
 
+  // State of the loaded results. ShowOutput: the results of the current document are
+  // loaded (the callers set it from the result of loading); showtzcurves: the t-z and q-w
+  // curves were loaded; showloadcurves: the load-distribution curves were loaded. The
+  // callers clear all three before loading.
+  bool ShowOutput = false;
+  bool showtzcurves = false;
+  bool showloadcurves = false;
+  void ClearLoadedFlags() { ShowOutput = showtzcurves = showloadcurves = false; }
+
   // The unit system of every plot's titles.
   void SetUnits(int units);
   // The window maker of every plot.
