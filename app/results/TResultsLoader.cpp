@@ -221,8 +221,11 @@ void TResultsLoader::ReadPlottedLine(TWordReader& reader, int i, int NPTS, int n
       const long double tip = reader.ReadFloat();
       p.pltSkin().Data(i, j).x = side;
       p.pltTip().Data(i, j).x = tip;
-      p.FSpltSkin().Data(i, j).x = side / fDocument.FST;
-      p.FSpltTip().Data(i, j).x = IsUplift() ? tip : tip / fDocument.FSB;
+      // A factor of safety of zero or less counts as 1, as the analysis takes it.
+      const long double fst = fDocument.FST > 0 ? fDocument.FST : 1.0L;
+      const long double fsb = fDocument.FSB > 0 ? fDocument.FSB : 1.0L;
+      p.FSpltSkin().Data(i, j).x = side / fst;
+      p.FSpltTip().Data(i, j).x = IsUplift() ? tip : tip / fsb;
       p.pltTotal().Data(i, j).x = reader.ReadFloat();
       p.FSpltTotal().Data(i, j).x = p.FSpltSkin().Data(i, j).x + p.FSpltTip().Data(i, j).x;
       reader.ReadFloat();

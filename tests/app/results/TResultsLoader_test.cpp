@@ -510,7 +510,8 @@ TEST(HandFile, TrailingBlankLinesAfterTheLastSectionEndTheFile) {
 struct OlderCase {
   const char* name;
   int kcycl;
-  long double fsTip;  // expected design tip of the point (side 10, tip 6, total 16)
+  long double fst, fsb;
+  long double fsSide, fsTip;  // expected design values of the point (side 10, tip 6, total 16)
 };
 
 class OlderDocumentTest : public ::testing::TestWithParam<OlderCase> {};
@@ -522,21 +523,24 @@ TEST_P(OlderDocumentTest, ReadsFiveValuesAndDerivesTheDesignValues) {
   TPlotReadSettings doc;
   doc.Yesnewversion = false;
   doc.KCYCL = GetParam().kcycl;
-  doc.FST = 2;
-  doc.FSB = 3;
+  doc.FST = GetParam().fst;
+  doc.FSB = GetParam().fsb;
   ASSERT_EQ(LoadText(plots, doc, {}, Bytes(s)), 1);
   EXPECT_EQ(plots.pltSkin().Data(0, 1), (TFloatPoint{10, 5}));
   EXPECT_EQ(plots.pltTip().Data(0, 1).x, 6);
   EXPECT_EQ(plots.pltTotal().Data(0, 1).x, 16);
-  EXPECT_EQ(plots.FSpltSkin().Data(0, 1).x, 5);
+  EXPECT_EQ(plots.FSpltSkin().Data(0, 1).x, GetParam().fsSide);
   EXPECT_EQ(plots.FSpltTip().Data(0, 1).x, GetParam().fsTip);
-  EXPECT_EQ(plots.FSpltTotal().Data(0, 1).x, 5 + GetParam().fsTip);
+  EXPECT_EQ(plots.FSpltTotal().Data(0, 1).x, GetParam().fsSide + GetParam().fsTip);
   EXPECT_EQ(plots.pltAxial().Data(0, 15), (TFloatPoint{150, 1.5L}));
 }
 
 INSTANTIATE_TEST_SUITE_P(HandFile, OlderDocumentTest,
-                         ::testing::Values(OlderCase{"Compression", 1, 2},
-                                           OlderCase{"Uplift", 2, 6}),
+                         ::testing::Values(OlderCase{"Compression", 1, 2, 3, 5, 2},
+                                           OlderCase{"Uplift", 2, 2, 3, 5, 6},
+                                           // A factor of safety of zero or less counts as 1,
+                                           // as in the analysis, instead of infinite values.
+                                           OlderCase{"ZeroFactors", 1, 0, -3, 10, 6}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A run with two plotted lines and a chart section of 2 settlements, 2 diameters and 3
