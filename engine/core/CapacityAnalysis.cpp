@@ -111,8 +111,11 @@ void FillHandOver(EngineState& state, const CaseSpec& spec, const CaseGeometry& 
   h.diameterIndex = spec.diameterIndex;
   h.lengthIndex = spec.lengthIndex;
   h.plotted = spec.plotted;
-  for (int k = 0; k < s.Count() && s.L[k] <= tip.L + kLengthTolerance; ++k) {
-    h.sideDepthIn.push_back(12.0f * s.L[k]);
+  // The unit side resistance goes with the depth of its step in the soil, where the t-z
+  // curves lie; the shaft length it is stored under lies the bell and bottom lengths deeper.
+  const int steps = std::min(s.Count(), static_cast<int>(s.z.size()));
+  for (int k = 0; k < steps && s.L[k] <= tip.L + kLengthTolerance; ++k) {
+    h.sideDepthIn.push_back(12.0f * s.z[k]);
     h.sideUnitPsi.push_back(kPsfPerTsf * s.unitSide[k] / kPsfPerPsi);
     h.curve.push_back(PlotPoint(p, RowAt(p, s, k, g)));
   }
@@ -202,7 +205,7 @@ CaseSteps StepCase(EngineState& state, const ProfileSteps& profile, const CaseGe
 
   CaseSteps s;
   const std::size_t n = profile.z.size();
-  for (auto* v : {&s.L, &s.side, &s.lrfdSide, &s.tip, &s.unitTip, &s.unitSide}) v->reserve(n);
+  for (auto* v : {&s.L, &s.z, &s.side, &s.lrfdSide, &s.tip, &s.unitTip, &s.unitSide}) v->reserve(n);
   float QS = 0.0f, lrfdQS = 0.0f;
 
   for (std::size_t i = 0; i < n; ++i) {
@@ -294,6 +297,7 @@ CaseSteps StepCase(EngineState& state, const ProfileSteps& profile, const CaseGe
     }
 
     s.L.push_back(RoundToWholeFoot(z + lengthOffset));
+    s.z.push_back(z);
     s.side.push_back(QS);
     s.lrfdSide.push_back(lrfdQS);
     s.tip.push_back(Qb);

@@ -59,6 +59,7 @@ ProfileSteps BuildProfileSteps(const ProblemRecord& p);
 // length L[k] = z + BS + H (whole feet; consecutive lengths).
 struct CaseSteps {
   std::vector<float> L;
+  std::vector<float> z;         // depth of the step's end in the soil, ft (L less BS and H)
   std::vector<float> side;      // QS(L), tons
   std::vector<float> lrfdSide;  // sum of FLRFDS p f, tons
   std::vector<float> tip;       // Qb of the step, tons (after the QMAX limit; 0 in uplift)

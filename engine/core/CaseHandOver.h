@@ -30,8 +30,9 @@ struct CaseHandOver {
   int lengthIndex = 0;
   bool plotted = false;  // the case is written as a plotted line of the plot-data file
 
-  // Load-transfer input: one entry per stored length, depth 12 L in inches and unit side
-  // resistance 2000 f / 144 in psi; NSEG is their count.
+  // Load-transfer input: one entry per stored length, the depth of its step in the soil in
+  // inches (12 z, where z = L - H - BS) and its unit side resistance 2000 f / 144 in psi;
+  // NSEG is their count.
   int NSEG = 0;
   std::vector<float> sideDepthIn;
   std::vector<float> sideUnitPsi;

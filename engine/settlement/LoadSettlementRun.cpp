@@ -12,6 +12,7 @@
 #include "RunEngine.h"
 #include "RunStatus.h"
 #include "SettlementUnits.h"
+#include "SoilProfile.h"
 
 namespace tvx {
 namespace {
@@ -35,6 +36,7 @@ struct RunInputs {
   float QB = 0.0f;
   int NSEG = 0;
   float ZSKIP = 0.0f;
+  float sideEnd = 0.0f;
   int tipSoil = 0;
 };
 
@@ -51,6 +53,9 @@ RunInputs GatherInputs(const EngineState& state) {
   in.QB = h.QB * kLbPerTon;
   in.NSEG = h.NSEG;
   in.ZSKIP = p.TOPLENG * kInPerFoot;
+  // The capacity analysis stores a step at the shaft length z + BS + H taken to a whole foot,
+  // so the side of a shaft of length L ends that whole-foot length above its tip.
+  in.sideEnd = (h.tipDepth - RoundToWholeFoot(h.HBS)) * kInPerFoot;
   const int last = std::min(p.NLAYERS, kMaxLayerEntries);
   const int tip = (h.tipLayer >= 2 && h.tipLayer <= last) ? h.tipLayer : last;
   in.tipSoil = p.layer[tip].KSOIL;
@@ -218,7 +223,7 @@ void ComputeLoadSettlement(EngineState& state, int& status) {
   }
 
   // The 15 assumed tip movements.
-  const ShaftModel shaft = BuildShaftModel(in.L, in.D, in.Db, in.Hb, in.Ec, in.NSEG, in.ZSKIP);
+  const ShaftModel shaft = BuildShaftModel(in.L, in.D, in.Db, in.Hb, in.Ec, in.NSEG, in.ZSKIP, in.sideEnd);
   const std::array<float, kTipMovements> WTIPS = TipMovements(in.D);
   SettlementTable& result = run.results[std::clamp(KBOUND, 1, 3)];
   bool warned = false;

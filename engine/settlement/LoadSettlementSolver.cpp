@@ -15,7 +15,7 @@ float CurveAt(const TzCurve& c, float w) { return CurveValueAt(c.TZW, c.TZT, w);
 
 }  // namespace
 
-ShaftModel BuildShaftModel(float L, float D, float Db, float Hb, float Ec, int NSEG, float ZSKIP) {
+ShaftModel BuildShaftModel(float L, float D, float Db, float Hb, float Ec, int NSEG, float ZSKIP, float sideEnd) {
   ShaftModel s;
   s.L = L;
   s.D = D;
@@ -26,6 +26,7 @@ ShaftModel BuildShaftModel(float L, float D, float Db, float Hb, float Ec, int N
   s.h = s.NSEG > 0 ? L / static_cast<float>(s.NSEG) : 0.0f;
   s.As = kPi * D * s.h;
   s.ZSKIP = ZSKIP;
+  s.sideEnd = sideEnd;
   s.aeDepth = {0.0f, L - Hb, L};
   s.aeValue = {Ec * Area(D), Ec * Area(D), Ec * Area(Db)};
   return s;
@@ -96,7 +97,8 @@ ShaftSolution SolveShaft(const ShaftModel& shaft, const std::vector<TzCurve>& cu
     const float flexibility = AE > 0.0f ? 1.0f / AE : 0.0f;
     float w = k == 0 ? tipMove : W;
     for (int round = 1;; ++round) {
-      s.t = s.zMid < shaft.ZSKIP ? 0.0f : LoadTransferAt(curves, s.zMid, w);
+      const bool carriesSide = s.zMid >= shaft.ZSKIP && s.zMid <= shaft.sideEnd;
+      s.t = carriesSide ? LoadTransferAt(curves, s.zMid, w) : 0.0f;
       s.dQ = s.t * shaft.As;
       s.Pt = s.Qb + s.dQ;
       s.Pm = s.Qb + s.dQ / 2.0f;

@@ -36,11 +36,14 @@ struct ShaftModel {
   float h = 0.0f;      // segment length L / NSEG
   float As = 0.0f;     // side area of one segment
   float ZSKIP = 0.0f;  // no side load transfer above this depth
+  // ... nor below this one: the bottom of the side-resistance zone, above the ignored bottom
+  // portion and the bell, as the capacity analysis counts it.
+  float sideEnd = 0.0f;
   std::array<float, 3> aeDepth{};  // axial stiffness table: depth, lb
   std::array<float, 3> aeValue{};
 };
 
-ShaftModel BuildShaftModel(float L, float D, float Db, float Hb, float Ec, int NSEG, float ZSKIP);
+ShaftModel BuildShaftModel(float L, float D, float Db, float Hb, float Ec, int NSEG, float ZSKIP, float sideEnd);
 
 // Axial stiffness AE (lb) at depth z, linear in the three-point table.
 float AxialStiffnessAt(const ShaftModel& shaft, float z);

@@ -59,19 +59,16 @@ float Between(float x0, float y0, float x1, float y1, float x) {
 // Side resistance (psi) at the first and last capacity steps inside a layer (ft, snapped).
 void LayerEndValues(const CaseHandOver& h, float topFt, float botFt, float& vTop, float& vBot) {
   const std::size_t n = std::min(h.sideDepthIn.size(), h.sideUnitPsi.size());
-  // The table is held by shaft length; the step it comes from lies the bell and bottom
-  // lengths higher.
-  const float offset = RoundToWholeFoot(h.HBS);
   bool found = false;
   for (std::size_t k = 0; k < n; ++k) {
-    const float z = h.sideDepthIn[k] / kInPerFt - offset;
+    const float z = h.sideDepthIn[k] / kInPerFt;
     if (z <= topFt || z > botFt + 1e-3f) continue;
     if (!found) vTop = h.sideUnitPsi[k];
     vBot = h.sideUnitPsi[k];
     found = true;
   }
   if (found) return;
-  if (n == 0 || botFt <= h.sideDepthIn[0] / kInPerFt - offset) {
+  if (n == 0 || botFt <= h.sideDepthIn[0] / kInPerFt) {
     vTop = vBot = 0.0f;
   } else {
     vTop = vBot = h.sideUnitPsi[n - 1];

@@ -97,9 +97,10 @@ class EngineFiles {
   EngineState& state() { return *fState; }
 
   // Hands over a case: a straight shaft (or a bell of height H) with one capacity step per
-  // foot down to the tip.
+  // foot down to the tip, or down to HBS ft above it when the bell and an ignored bottom
+  // portion take that length.
   void HandOver(int caseNumber, int diameterIndex, int lengthIndex, float Dft, float Lft, float QBtons,
-                float Dbft = 0.0f, float Hft = 0.0f) {
+                float Dbft = 0.0f, float Hft = 0.0f, float HBSft = 0.0f) {
     CaseHandOver h;
     h.caseNumber = caseNumber;
     h.diameterIndex = diameterIndex;
@@ -109,15 +110,17 @@ class EngineFiles {
     h.D = Dft;
     h.Db = Dbft > 0.0f ? Dbft : Dft;
     h.H = Hft;
+    h.HBS = HBSft;
     h.QB = QBtons;
     h.Ec = fState->problem.Ec;
     float QS = 0.0f;
-    for (int L = 1; L <= static_cast<int>(Lft); ++L) {
-      const float psi = SidePsiAt(static_cast<float>(L));
-      h.sideDepthIn.push_back(12.0f * static_cast<float>(L));
+    for (int z = 1; z <= static_cast<int>(Lft - HBSft); ++z) {
+      const float psi = SidePsiAt(static_cast<float>(z));
+      h.sideDepthIn.push_back(12.0f * static_cast<float>(z));
       h.sideUnitPsi.push_back(psi);
       QS += psi * 144.0f / 2000.0f * 3.14159f * Dft;
-      h.curve.push_back(CapacityPoint{static_cast<float>(L), QS, QBtons, QS + QBtons, QS / 2, QBtons / 3, QS / 2 + QBtons / 3});
+      const float L = static_cast<float>(z) + HBSft;
+      h.curve.push_back(CapacityPoint{L, QS, QBtons, QS + QBtons, QS / 2, QBtons / 3, QS / 2 + QBtons / 3});
     }
     h.NSEG = static_cast<int>(h.sideDepthIn.size());
     h.tipLayer = 2;
@@ -386,6 +389,26 @@ TEST(SoilTipCurves, IgnoredTopOverTheWholeShaft_TopLoadIsTipLoadAndMovesByShorte
     const double shortening = t.TIPLOAD[r] * 2000.0 * 360.0 / AE;
     EXPECT_NEAR(t.TOPMV[r] - t.TIPMV[r], shortening, 1e-4 * shortening + 1e-7) << r;
   }
+  files.Finish();
+}
+
+// A 30 ft shaft whose last 6 ft (an ignored bottom portion) carry no side resistance in the
+// capacity analysis: 24 segments of 15 in, the side counted down to 24 ft only.
+TEST(SoilTipCurves, IgnoredBottomPortion_CarriesNoSideLoad) {
+  ScratchDir dir;
+  Fixture f;
+  f.layers = {{kClay, 40.0f, 10.0f}};
+  EngineFiles files(dir, f);
+  files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f, 0.0f, 0.0f, 6.0f);
+  ASSERT_EQ(files.state().handOver.NSEG, 24);
+  ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
+  const SettlementTable& t = files.state().run.results[kTrendBound];
+  // At the last tip movement (1.8 in, 0.05 D) every clay curve stands at its last point,
+  // 0.835 of the unit side resistance, over the 288 in of the side zone.
+  const double perimeter = 3.14159265 * 36.0;
+  const double side = 0.835 * 10.0 * perimeter * 288.0 / 2000.0;
+  const double segment = 0.835 * 10.0 * perimeter * 15.0 / 2000.0;
+  EXPECT_NEAR(t.TOPLOAD[14] - t.TIPLOAD[14], side, segment / 2);
   files.Finish();
 }
 
