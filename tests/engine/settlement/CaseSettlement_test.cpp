@@ -15,6 +15,7 @@
 #include "EngineTestSupport.h"
 #include "Format.h"
 #include "LoadTransferCurves.h"
+#include "PlotDataReader.h"
 #include "RunEngine.h"
 #include "RunStatus.h"
 
@@ -153,111 +154,8 @@ class EngineFiles {
   std::vector<Layer> fLayers;
 };
 
-// The desktop program's way of taking the plot-data file: words across line ends, with a
-// skip to the next line at the two places it makes one.
-class PlotReader {
- public:
-  explicit PlotReader(const std::vector<std::string>& lines) {
-    for (const std::string& l : lines) {
-      std::istringstream ss(l);
-      std::vector<std::string> words;
-      for (std::string w; ss >> w;) words.push_back(w);
-      fLines.push_back(words);
-    }
-  }
-  std::string Word() {
-    while (fLine < fLines.size() && fWord >= fLines[fLine].size()) {
-      ++fLine;
-      fWord = 0;
-    }
-    if (fLine >= fLines.size()) throw std::runtime_error("end of file inside a section");
-    return fLines[fLine][fWord++];
-  }
-  double Real() {
-    const std::string w = Word();
-    char* end = nullptr;
-    const double v = std::strtod(w.c_str(), &end);
-    if (end == w.c_str() || *end != '\0') throw std::runtime_error("not a number: " + w);
-    return v;
-  }
-  long Int() {
-    const std::string w = Word();
-    char* end = nullptr;
-    const long v = std::strtol(w.c_str(), &end, 10);
-    if (end == w.c_str() || *end != '\0') throw std::runtime_error("not an integer: " + w);
-    return v;
-  }
-  void SkipRestOfLine() {
-    if (fWord > 0) {
-      ++fLine;
-      fWord = 0;
-    }
-  }
-  bool AtEnd() {
-    while (fLine < fLines.size() && fWord >= fLines[fLine].size()) {
-      ++fLine;
-      fWord = 0;
-    }
-    return fLine >= fLines.size();
-  }
-
- private:
-  std::vector<std::vector<std::string>> fLines;
-  std::size_t fLine = 0, fWord = 0;
-};
-
-struct PlotCounts {
-  long NLINES = 0, NPTS = 0, NBLK = 0;
-  std::vector<long> headerNBLK;
-  long NTZDEP = -1, NTZ = -1, NQW = -1;
-  long loadDistValues = 0;
-  bool appended = false;
-};
-
-PlotCounts ReadPlotFile(const std::vector<std::string>& lines, bool printedCurves) {
-  PlotReader r(lines);
-  PlotCounts c;
-  for (long line = 0; line == 0 || line < c.NLINES; ++line) {
-    const long nlines = r.Int(), npts = r.Int(), nblk = r.Int();
-    if (line == 0) {
-      c.NLINES = nlines;
-      c.NPTS = npts;
-      c.NBLK = nblk;
-    }
-    c.headerNBLK.push_back(nblk);
-    for (long k = 0; k < npts * 7; ++k) r.Real();
-    for (long k = 0; k < 15 * 4 * (c.NBLK > 2 ? 3 : 1); ++k) r.Real();
-  }
-  r.SkipRestOfLine();
-  if (r.AtEnd()) return c;
-  c.appended = true;
-  auto readCurves = [&r](long count, bool twoIntsFirst) {
-    for (long j = 0; j < count; ++j) {
-      r.Int();
-      if (twoIntsFirst) {
-        r.Int();
-        r.Real();
-      } else {
-        r.Real();
-        r.Int();
-      }
-      for (int p = 0; p < 20; ++p) r.Real();
-    }
-  };
-  if (printedCurves) {
-    c.NTZDEP = r.Int();
-    readCurves(c.NTZDEP, true);
-  }
-  c.NTZ = r.Int();
-  readCurves(c.NTZ, true);
-  c.NQW = r.Int();
-  readCurves(c.NQW, false);
-  r.SkipRestOfLine();
-  if (r.AtEnd()) return c;
-  for (long k = 0; k < 15 * (c.NPTS - 2) * 3; ++k, ++c.loadDistValues) r.Real();
-  if (!r.AtEnd()) throw std::runtime_error("words after the load distributions");
-  return c;
-}
+using test::PlotContents;
+using test::ReadPlotFile;
 
 const std::vector<Layer> kSandOverClay = {{kSand, 20.0f, 10.0f}, {kClay, 40.0f, 8.0f}};
 
@@ -276,7 +174,7 @@ TEST(PlotDataRoundTrip, TwoDiametersWithPrintedCurves_CountsReadBack) {
   ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
   files.Finish();
 
-  const PlotCounts c = ReadPlotFile(ReadLines(dir / "p.tv8p"), true);
+  const PlotContents c = ReadPlotFile(ReadLines(dir / "p.tv8p"), true);
   EXPECT_EQ(c.NLINES, 2);
   EXPECT_EQ(c.NPTS, 32);
   EXPECT_EQ(c.NBLK, 3);
@@ -309,7 +207,7 @@ TEST(PlotDataRoundTrip, RockTipLineBeforeTheFirstSoilTip_CarriesAllThreeBlocks) 
   files.Finish();
 
   std::vector<std::string> lines = ReadLines(dir / "p.tv8p");
-  const PlotCounts c = ReadPlotFile(lines, false);
+  const PlotContents c = ReadPlotFile(lines, false);
   EXPECT_EQ(c.headerNBLK, (std::vector<long>{3, 3}));
   // The first case's t-z curves are not in the file, so no q-w section follows either.
   EXPECT_FALSE(c.appended);
