@@ -15,6 +15,7 @@
 #include "EngineTestSupport.h"
 #include "Format.h"
 #include "LoadTransferCurves.h"
+#include "PlotDataFile.h"
 #include "PlotDataReader.h"
 #include "RunEngine.h"
 #include "RunStatus.h"
@@ -213,6 +214,31 @@ TEST(PlotDataRoundTrip, RockTipLineBeforeTheFirstSoilTip_CarriesAllThreeBlocks) 
   EXPECT_FALSE(c.appended);
 }
 
+// The first case of the run had no shaft-length row to hand on, so its plotted line is empty
+// and its header tells the reader that the load distributions have no points. The t-z
+// sections belong to case 1 alone: a later case must not append curves and distributions
+// the reader would take with the empty line's counts.
+TEST(PlotDataRoundTrip, FirstCaseWithoutRows_FileStillReadsBackWhole) {
+  ScratchDir dir;
+  Fixture f;
+  f.layers = kSandOverClay;
+  f.DIALIM = 3.5f;
+  EngineFiles files(dir, f);
+  files.state().run.NLINES = 2;
+  files.state().handOver.caseNumber = 1;
+  WriteEmptyPlottedLine(files.state());
+  files.HandOver(2, 2, 1, 3.5f, 30.0f, 120.0f);
+  ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
+  files.Finish();
+
+  const PlotContents c = ReadPlotFile(ReadLines(dir / "p.tv8p"), false);
+  EXPECT_EQ(c.NLINES, 2);
+  EXPECT_EQ(c.NPTS, 2);
+  ASSERT_EQ(c.lines.size(), 2u);
+  EXPECT_EQ(c.lines[1].NPTS, 32);
+  EXPECT_FALSE(c.appended);
+}
+
 // Unit side resistance times shaft surface over the layers the shaft crosses, plus QB, lb.
 float UltimateLoad(const std::vector<Layer>& layers, float Dft, float Lft, float QBtons) {
   float QS = 0.0f, top = 0.0f;
@@ -272,22 +298,29 @@ INSTANTIATE_TEST_SUITE_P(
     test::NameByWhat{});
 
 TEST(SoilTipCurves, IgnoredTopOverTheWholeShaft_TopLoadIsTipLoadAndMovesByShortening) {
-  ScratchDir dir;
-  Fixture f;
-  f.layers = kSandOverClay;
-  f.TOPLENG = 30.0f;
-  EngineFiles files(dir, f);
-  files.state().run.NLINES = 2;  // as the case enumeration plans the two diameters
-  files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
-  ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
-  const SettlementTable& t = files.state().run.results[kTrendBound];
-  const double AE = 4.0e6 * 3.14159265 / 4.0 * 36.0 * 36.0;
-  for (int r = 0; r < kSettlementPoints; ++r) {
-    EXPECT_FLOAT_EQ(t.TOPLOAD[r], t.TIPLOAD[r]) << r;
-    const double shortening = t.TIPLOAD[r] * 2000.0 * 360.0 / AE;
-    EXPECT_NEAR(t.TOPMV[r] - t.TIPMV[r], shortening, 1e-4 * shortening + 1e-7) << r;
+  // In SI the modulus is read in kPa and the tables come out in kN and metres.
+  for (bool si : {false, true}) {
+    SCOPED_TRACE(si ? "SI" : "English");
+    ScratchDir dir;
+    Fixture f;
+    f.layers = kSandOverClay;
+    f.TOPLENG = 30.0f;
+    f.si = si;
+    EngineFiles files(dir, f);
+    files.state().run.NLINES = 2;  // as the case enumeration plans the two diameters
+    files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
+    ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
+    const SettlementTable& t = files.state().run.results[kTrendBound];
+    const double AE = 4.0e6 * 3.14159265 / 4.0 * 36.0 * 36.0;
+    const double lbPerLoad = si ? 1000.0 / 4.448 : 2000.0;
+    const double inPerMove = si ? 39.37 : 1.0;
+    for (int r = 0; r < kSettlementPoints; ++r) {
+      EXPECT_FLOAT_EQ(t.TOPLOAD[r], t.TIPLOAD[r]) << r;
+      const double shortening = t.TIPLOAD[r] * lbPerLoad * 360.0 / AE;
+      EXPECT_NEAR((t.TOPMV[r] - t.TIPMV[r]) * inPerMove, shortening, 1e-4 * shortening + 1e-7) << r;
+    }
+    files.Finish();
   }
-  files.Finish();
 }
 
 // A 30 ft shaft whose last 6 ft (an ignored bottom portion) carry no side resistance in the
