@@ -4,6 +4,7 @@
 #include "InputConversion.h"
 #include "InputEcho.h"
 #include "InputReader.h"
+#include "LoadSettlementRun.h"
 #include "ParameterEstimates.h"
 #include "ProfileMessages.h"
 #include "RunStatus.h"
@@ -42,6 +43,7 @@ void RunAnalysis(EngineState& state, int& status) {
   }
   PrepareProblem(state);
   SearchDesign(state, status);
+  WriteLastTzData(state);
 }
 
 }  // namespace tvx

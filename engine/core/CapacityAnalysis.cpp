@@ -385,7 +385,12 @@ CapacityRow InterpolateRows(const CapacityRow& a, const CapacityRow& b, float L)
 }
 
 CapacityRow RowAtLength(const ProblemRecord& p, const CaseSteps& s, const CaseGeometry& g, float L) {
-  const int deepest = std::max(DeepestReportableStep(s, g), 0);
+  return RowAtLength(p, s, g, L, DeepestReportableStep(s, g));
+}
+
+CapacityRow RowAtLength(const ProblemRecord& p, const CaseSteps& s, const CaseGeometry& g, float L,
+                        int deepestStep) {
+  const int deepest = std::max(deepestStep, 0);
   const int k0 = std::clamp(static_cast<int>(std::floor(L - s.L[0] + kLengthTolerance)), 0, deepest);
   const CapacityRow a = RowAt(p, s, k0, g);
   // Lengths outside the stored ones take the nearest row; the callers keep within them.
@@ -408,13 +413,14 @@ DesignLoadRows SearchDesignLoad(const ProblemRecord& p, const CaseSteps& s, cons
 std::vector<CapacityRow> DesignDepthRows(const ProblemRecord& p, const CaseSteps& s, const CaseGeometry& g,
                                          float PINC, float bound) {
   std::vector<CapacityRow> rows;
-  if (s.Count() == 0 || !(PINC > 0.0f) || DeepestReportableStep(s, g) < 0) return rows;
+  const int deepest = s.Count() == 0 ? -1 : DeepestReportableStep(s, g);
+  if (!(PINC > 0.0f) || deepest < 0) return rows;
   const float top = std::max(p.BS + p.TOPLENG, s.L[0]);
   long long m = std::max(1LL, static_cast<long long>(std::ceil(top / PINC - 1e-4f)));
   for (; static_cast<float>(m) * PINC <= bound + kLengthTolerance; ++m) {
     const float L = static_cast<float>(m) * PINC;
     if (L < s.L[0] - kLengthTolerance) continue;
-    rows.push_back(RowAtLength(p, s, g, L));
+    rows.push_back(RowAtLength(p, s, g, L, deepest));
   }
   return rows;
 }
@@ -484,7 +490,7 @@ CaseOutcome AnalyzeCase(EngineState& state, DesignRun& run, const CaseSpec& spec
     rows = DesignDepthRows(p, s, g, run.PINC, bound);
     cutShort = spec.length > s.L[deepest] + kLengthTolerance;
     if (bound >= s.L[0] - kLengthTolerance) {
-      tip = RowAtLength(p, s, g, bound);
+      tip = RowAtLength(p, s, g, bound, deepest);
       haveTip = true;
     }
   } else {

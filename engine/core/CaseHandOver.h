@@ -4,11 +4,14 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "ProblemRecord.h"
 
 namespace tvx {
+
+struct TzDataListing;  // the load-settlement side's listing of one run
 
 // One stored shaft length of the case's capacity curve (the values of the report row,
 // before interpolation to PINC rows), tons and ft.
@@ -98,6 +101,11 @@ struct RunHandOver {
   // curves head the appended sections, so the sections read back in order.
   int NQW = 0;
   bool tzPlotWritten = false;
+
+  // The TZDATA.DAT listing of the last load-settlement run. Every run would rewrite the file
+  // from its start, so the runs keep their listing here and the file is written once, when
+  // the analysis ends (null until a run begins).
+  std::shared_ptr<TzDataListing> tzData;
 
   // Cumulative side resistance (tons) at the first step of the run in a weak-rock layer;
   // taken once per run, later cases use the same value.

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace tvx {
@@ -38,18 +38,30 @@ DecimalDigits ExactDigits(double v) {
   const int intDigits = v >= 1.0 ? static_cast<int>(std::floor(std::log10(v))) + 2 : 0;
   const int fracDigits = bexp < 0 ? -bexp : 0;
   const int precision = intDigits + fracDigits + 2;
-  std::vector<char> buf(precision + 32);
-  std::snprintf(buf.data(), buf.size(), "%.*e", precision, v);
-  // buf: d.ddddde[+-]xx
-  const std::string s(buf.data());
-  const auto epos = s.find('e');
-  std::string digits;
-  digits.reserve(epos);
-  for (std::size_t i = 0; i < epos; ++i)
-    if (s[i] != '.') digits.push_back(s[i]);
-  const int e10 = std::stoi(s.substr(epos + 1));
+  // The exact digits in scientific form, d.ddddde[+-]xx; with that many digits asked for,
+  // nothing is rounded.
+  char stack[512];
+  std::vector<char> heap;
+  char* buf = stack;
+  std::size_t size = sizeof stack;
+  if (static_cast<std::size_t>(precision) + 32 > size) {
+    heap.resize(static_cast<std::size_t>(precision) + 32);
+    buf = heap.data();
+    size = heap.size();
+  }
+  const auto res = std::to_chars(buf, buf + size, v, std::chars_format::scientific, precision);
+  const char* end = res.ptr;
+  const char* epos = buf;
+  while (epos < end && *epos != 'e') ++epos;
+  std::string& digits = out.digits;
+  digits.reserve(static_cast<std::size_t>(epos - buf));
+  for (const char* c = buf; c < epos; ++c)
+    if (*c != '.') digits.push_back(*c);
+  int e10 = 0;
+  const char* e = epos + 1;
+  if (e < end && *e == '+') ++e;
+  std::from_chars(e, end, e10);
   while (!digits.empty() && digits.back() == '0') digits.pop_back();
-  out.digits = digits;
   out.exp10 = e10 + 1;
   return out;
 }
@@ -57,8 +69,7 @@ DecimalDigits ExactDigits(double v) {
 // Rounds 0.D x 10^X to k significant digits, half away from zero. Returns the kept digits
 // (exactly k of them, zero-padded) and updates X on a carry. k <= 0 keeps nothing unless the
 // value rounds up into a new leading digit.
-DecimalDigits RoundDigits(const DecimalDigits& in, int k) {
-  DecimalDigits r = in;
+DecimalDigits RoundDigits(DecimalDigits r, int k) {
   if (k < 0) {
     r.digits.clear();
     return r;
@@ -109,9 +120,9 @@ std::string FormatF(double value, int w, int d) {
   std::string intPart;
   std::string frac(d, '0');
   if (value != 0.0) {
-    const DecimalDigits exact = ExactDigits(value);
+    DecimalDigits exact = ExactDigits(value);
     const int keep = exact.exp10 + d;
-    DecimalDigits r = RoundDigits(exact, keep);
+    DecimalDigits r = RoundDigits(std::move(exact), keep);
     if (keep < 0 || r.digits.empty()) r.digits.clear();
     // r represents 0.digits x 10^exp10 with digits covering positions down to 10^-d.
     const int x = r.exp10;

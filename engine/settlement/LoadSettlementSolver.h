@@ -56,6 +56,23 @@ std::array<float, kTipMovements> TipMovements(float D);
 // above the first are used alone.
 float LoadTransferAt(const std::vector<TzCurve>& curves, float z, float w);
 
+// The curves that give the load transfer at depth z: `first` alone when `second` is -1,
+// else interpolated in depth between `first` and `second`; none when `first` is -1.
+struct CurvesAtDepth {
+  int first = -1;
+  int second = -1;
+};
+CurvesAtDepth LocateCurves(const std::vector<TzCurve>& curves, float z);
+float LoadTransferAt(const std::vector<TzCurve>& curves, const CurvesAtDepth& at, float z, float w);
+
+// The soil around the shaft of one run: the t-z curves and, for every segment from the tip
+// up, the curves at its middle depth (the same for every assumed tip movement).
+struct ShaftSoil {
+  const std::vector<TzCurve>& curves;
+  std::vector<CurvesAtDepth> atSegment;
+};
+ShaftSoil LocateShaftSoil(const ShaftModel& shaft, const std::vector<TzCurve>& curves);
+
 // One segment of a solution, at its last round.
 struct SegmentState {
   float bottomDepth = 0.0f;
@@ -82,6 +99,8 @@ struct ShaftSolution {
   float firstUnconvergedDepth = 0.0f;  // middle depth of the first of them
 };
 
+ShaftSolution SolveShaft(const ShaftModel& shaft, const ShaftSoil& soil, float tipMove, float tipLoad,
+                         int roundLimit);
 ShaftSolution SolveShaft(const ShaftModel& shaft, const std::vector<TzCurve>& curves, float tipMove, float tipLoad,
                          int roundLimit);
 

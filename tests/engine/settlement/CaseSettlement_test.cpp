@@ -14,6 +14,7 @@
 #include "../core/CaseName.h"
 #include "EngineTestSupport.h"
 #include "Format.h"
+#include "LoadSettlementRun.h"
 #include "LoadTransferCurves.h"
 #include "PlotDataFile.h"
 #include "PlotDataReader.h"
@@ -137,10 +138,12 @@ class EngineFiles {
     return fLayers.back().sidePsi;
   }
 
-  // Ends the run as the engine does: the scratch files closed and appended.
+  // Ends the run as the engine does: the last run's listing written, the scratch files
+  // closed and appended.
   void Finish() {
     EngineState& s = *fState;
     UnitTable& u = s.units;
+    WriteLastTzData(s);
     for (int unit : {kUnitQwList, kUnitTzPlot, kUnitQwPlot, kUnitLoadDist}) u.Close(unit);
     MergeScratchFile(s, s.files.qwList, kUnitQwList, kUnitCurves);
     MergeScratchFile(s, s.files.tzPlot, kUnitTzPlot, kUnitPlot);
