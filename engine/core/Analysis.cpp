@@ -5,6 +5,7 @@
 #include "InputConversion.h"
 #include "InputEcho.h"
 #include "InputReader.h"
+#include "LoadSettlementRun.h"
 #include "ParameterEstimates.h"
 #include "ProfileMessages.h"
 #include "RockSettlement.h"
@@ -44,6 +45,7 @@ void RunAnalysis(EngineState& state, int& status) {
   }
   PrepareProblem(state);
   SearchDesign(state, status);
+  WriteLastTzData(state);
   if (status != kStatusNormal) return;
   // After the last case: the note on weak rock, then the design charts.
   WriteRockStrengthNote(state);

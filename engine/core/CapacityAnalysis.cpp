@@ -111,8 +111,11 @@ void FillHandOver(EngineState& state, const CaseSpec& spec, const CaseGeometry& 
   h.diameterIndex = spec.diameterIndex;
   h.lengthIndex = spec.lengthIndex;
   h.plotted = spec.plotted;
-  for (int k = 0; k < s.Count() && s.L[k] <= tip.L + kLengthTolerance; ++k) {
-    h.sideDepthIn.push_back(12.0f * s.L[k]);
+  // The unit side resistance goes with the depth of its step in the soil, where the t-z
+  // curves lie; the shaft length it is stored under lies the bell and bottom lengths deeper.
+  const int steps = std::min(s.Count(), static_cast<int>(s.z.size()));
+  for (int k = 0; k < steps && s.L[k] <= tip.L + kLengthTolerance; ++k) {
+    h.sideDepthIn.push_back(12.0f * s.z[k]);
     h.sideUnitPsi.push_back(kPsfPerTsf * s.unitSide[k] / kPsfPerPsi);
     h.curve.push_back(PlotPoint(p, RowAt(p, s, k, g)));
   }
@@ -205,7 +208,7 @@ CaseSteps StepCase(EngineState& state, const ProfileSteps& profile, const CaseGe
 
   CaseSteps s;
   const std::size_t n = profile.z.size();
-  for (auto* v : {&s.L, &s.side, &s.lrfdSide, &s.tip, &s.unitTip, &s.unitSide}) v->reserve(n);
+  for (auto* v : {&s.L, &s.z, &s.side, &s.lrfdSide, &s.tip, &s.unitTip, &s.unitSide}) v->reserve(n);
   float QS = 0.0f, lrfdQS = 0.0f;
 
   for (std::size_t i = 0; i < n; ++i) {
@@ -297,6 +300,7 @@ CaseSteps StepCase(EngineState& state, const ProfileSteps& profile, const CaseGe
     }
 
     s.L.push_back(RoundToWholeFoot(z + lengthOffset));
+    s.z.push_back(z);
     s.side.push_back(QS);
     s.lrfdSide.push_back(lrfdQS);
     s.tip.push_back(Qb);
@@ -384,7 +388,12 @@ CapacityRow InterpolateRows(const CapacityRow& a, const CapacityRow& b, float L)
 }
 
 CapacityRow RowAtLength(const ProblemRecord& p, const CaseSteps& s, const CaseGeometry& g, float L) {
-  const int deepest = std::max(DeepestReportableStep(s, g), 0);
+  return RowAtLength(p, s, g, L, DeepestReportableStep(s, g));
+}
+
+CapacityRow RowAtLength(const ProblemRecord& p, const CaseSteps& s, const CaseGeometry& g, float L,
+                        int deepestStep) {
+  const int deepest = std::max(deepestStep, 0);
   const int k0 = std::clamp(static_cast<int>(std::floor(L - s.L[0] + kLengthTolerance)), 0, deepest);
   const CapacityRow a = RowAt(p, s, k0, g);
   // Lengths outside the stored ones take the nearest row; the callers keep within them.
@@ -407,13 +416,14 @@ DesignLoadRows SearchDesignLoad(const ProblemRecord& p, const CaseSteps& s, cons
 std::vector<CapacityRow> DesignDepthRows(const ProblemRecord& p, const CaseSteps& s, const CaseGeometry& g,
                                          float PINC, float bound) {
   std::vector<CapacityRow> rows;
-  if (s.Count() == 0 || !(PINC > 0.0f) || DeepestReportableStep(s, g) < 0) return rows;
+  const int deepest = s.Count() == 0 ? -1 : DeepestReportableStep(s, g);
+  if (!(PINC > 0.0f) || deepest < 0) return rows;
   const float top = std::max(p.BS + p.TOPLENG, s.L[0]);
   long long m = std::max(1LL, static_cast<long long>(std::ceil(top / PINC - 1e-4f)));
   for (; static_cast<float>(m) * PINC <= bound + kLengthTolerance; ++m) {
     const float L = static_cast<float>(m) * PINC;
     if (L < s.L[0] - kLengthTolerance) continue;
-    rows.push_back(RowAtLength(p, s, g, L));
+    rows.push_back(RowAtLength(p, s, g, L, deepest));
   }
   return rows;
 }
@@ -483,7 +493,7 @@ CaseOutcome AnalyzeCase(EngineState& state, DesignRun& run, const CaseSpec& spec
     rows = DesignDepthRows(p, s, g, run.PINC, bound);
     cutShort = spec.length > s.L[deepest] + kLengthTolerance;
     if (bound >= s.L[0] - kLengthTolerance) {
-      tip = RowAtLength(p, s, g, bound);
+      tip = RowAtLength(p, s, g, bound, deepest);
       haveTip = true;
     }
   } else {

@@ -59,6 +59,7 @@ ProfileSteps BuildProfileSteps(const ProblemRecord& p);
 // length L[k] = z + BS + H (whole feet; consecutive lengths).
 struct CaseSteps {
   std::vector<float> L;
+  std::vector<float> z;         // depth of the step's end in the soil, ft (L less BS and H)
   std::vector<float> side;      // QS(L), tons
   std::vector<float> lrfdSide;  // sum of FLRFDS p f, tons
   std::vector<float> tip;       // Qb of the step, tons (after the QMAX limit; 0 in uplift)
@@ -102,6 +103,8 @@ CapacityRow RowAt(const ProblemRecord& p, const CaseSteps& s, int k, const CaseG
 CapacityRow InterpolateRows(const CapacityRow& a, const CapacityRow& b, float L);
 // The row at length L between the stored rows (L within the reportable lengths).
 CapacityRow RowAtLength(const ProblemRecord& p, const CaseSteps& s, const CaseGeometry& g, float L);
+// The same with the deepest reportable step of the case already found.
+CapacityRow RowAtLength(const ProblemRecord& p, const CaseSteps& s, const CaseGeometry& g, float L, int deepestStep);
 
 // METHOD 1: the rows from the first length down to the first whose QDN (ASD) or LRFD QU
 // exceeds P; reached is false when the profile ends first.

@@ -4,11 +4,14 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "ProblemRecord.h"
 
 namespace tvx {
+
+struct TzDataListing;  // the load-settlement side's listing of one run
 
 // One stored shaft length of the case's capacity curve (the values of the report row,
 // before interpolation to PINC rows), tons and ft.
@@ -30,8 +33,9 @@ struct CaseHandOver {
   int lengthIndex = 0;
   bool plotted = false;  // the case is written as a plotted line of the plot-data file
 
-  // Load-transfer input: one entry per stored length, depth 12 L in inches and unit side
-  // resistance 2000 f / 144 in psi; NSEG is their count.
+  // Load-transfer input: one entry per stored length, the depth of its step in the soil in
+  // inches (12 z, where z = L - H - BS) and its unit side resistance 2000 f / 144 in psi;
+  // NSEG is their count.
   int NSEG = 0;
   std::vector<float> sideDepthIn;
   std::vector<float> sideUnitPsi;
@@ -97,6 +101,11 @@ struct RunHandOver {
   // curves head the appended sections, so the sections read back in order.
   int NQW = 0;
   bool tzPlotWritten = false;
+
+  // The TZDATA.DAT listing of the last load-settlement run. Every run would rewrite the file
+  // from its start, so the runs keep their listing here and the file is written once, when
+  // the analysis ends (null until a run begins).
+  std::shared_ptr<TzDataListing> tzData;
 
   // Cumulative side resistance (tons) at the first step of the run in a weak-rock layer;
   // taken once per run, later cases use the same value.

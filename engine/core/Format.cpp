@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace tvx {
@@ -23,33 +23,57 @@ struct DecimalDigits {
   int exp10 = 0;
 };
 
+// |v| = mant x 2^bexp with mant odd, for a finite non-zero v.
+struct OddBinary {
+  std::uint64_t mant = 0;
+  int bexp = 0;
+};
+OddBinary OddBinaryOf(double v) {
+  int e2 = 0;
+  const double f = std::frexp(std::fabs(v), &e2);  // |v| = f * 2^e2, f in [0.5, 1)
+  OddBinary b;
+  b.mant = static_cast<std::uint64_t>(std::ldexp(f, 53));
+  b.bexp = e2 - 53;
+  const int tz = std::countr_zero(b.mant);
+  b.mant >>= tz;
+  b.bexp += tz;
+  return b;
+}
+
 DecimalDigits ExactDigits(double v) {
   DecimalDigits out;
   v = std::fabs(v);
-  int e2 = 0;
-  const double f = std::frexp(v, &e2);  // v = f * 2^e2, f in [0.5, 1)
-  auto mant = static_cast<std::uint64_t>(std::ldexp(f, 53));
-  int bexp = e2 - 53;
-  const int tz = std::countr_zero(mant);
-  mant >>= tz;
-  bexp += tz;
+  const OddBinary b = OddBinaryOf(v);
+  const int bexp = b.bexp;
   // Significant digits of the exact expansion: those of the integer part (at most 309) plus
   // one per binary fraction digit. Ask printf for a few more; they come out as zeros.
   const int intDigits = v >= 1.0 ? static_cast<int>(std::floor(std::log10(v))) + 2 : 0;
   const int fracDigits = bexp < 0 ? -bexp : 0;
   const int precision = intDigits + fracDigits + 2;
-  std::vector<char> buf(precision + 32);
-  std::snprintf(buf.data(), buf.size(), "%.*e", precision, v);
-  // buf: d.ddddde[+-]xx
-  const std::string s(buf.data());
-  const auto epos = s.find('e');
-  std::string digits;
-  digits.reserve(epos);
-  for (std::size_t i = 0; i < epos; ++i)
-    if (s[i] != '.') digits.push_back(s[i]);
-  const int e10 = std::stoi(s.substr(epos + 1));
+  // The exact digits in scientific form, d.ddddde[+-]xx; with that many digits asked for,
+  // nothing is rounded.
+  char stack[512];
+  std::vector<char> heap;
+  char* buf = stack;
+  std::size_t size = sizeof stack;
+  if (static_cast<std::size_t>(precision) + 32 > size) {
+    heap.resize(static_cast<std::size_t>(precision) + 32);
+    buf = heap.data();
+    size = heap.size();
+  }
+  const auto res = std::to_chars(buf, buf + size, v, std::chars_format::scientific, precision);
+  const char* end = res.ptr;
+  const char* epos = buf;
+  while (epos < end && *epos != 'e') ++epos;
+  std::string& digits = out.digits;
+  digits.reserve(static_cast<std::size_t>(epos - buf));
+  for (const char* c = buf; c < epos; ++c)
+    if (*c != '.') digits.push_back(*c);
+  int e10 = 0;
+  const char* e = epos + 1;
+  if (e < end && *e == '+') ++e;
+  std::from_chars(e, end, e10);
   while (!digits.empty() && digits.back() == '0') digits.pop_back();
-  out.digits = digits;
   out.exp10 = e10 + 1;
   return out;
 }
@@ -57,8 +81,7 @@ DecimalDigits ExactDigits(double v) {
 // Rounds 0.D x 10^X to k significant digits, half away from zero. Returns the kept digits
 // (exactly k of them, zero-padded) and updates X on a carry. k <= 0 keeps nothing unless the
 // value rounds up into a new leading digit.
-DecimalDigits RoundDigits(const DecimalDigits& in, int k) {
-  DecimalDigits r = in;
+DecimalDigits RoundDigits(DecimalDigits r, int k) {
   if (k < 0) {
     r.digits.clear();
     return r;
@@ -87,6 +110,64 @@ DecimalDigits RoundDigits(const DecimalDigits& in, int k) {
   return r;
 }
 
+// Rounding to a number of digits, half away from zero on the exact binary value, differs
+// from the nearest rounding of to_chars only on an exact tie: an expansion that ends in a 5
+// just past the last digit kept. A binary fraction mant x 2^bexp (bexp < 0) has exactly
+// -bexp decimals, its last one a 5, and as many significant digits as mant x 5^-bexp. Where
+// no tie can occur, to_chars gives the rounded digits directly; elsewhere the exact
+// expansion decides.
+constexpr int kFastDigitsLimit = 17;  // 10^(d+1) stays within 64 bits
+
+// The digits of |v| rounded to d decimals, as integer part ("" for 0) and d fraction digits;
+// false where a tie is possible or the value is out of the fast range.
+bool RoundedFixed(double v, int d, std::string& intPart, std::string& frac) {
+  if (d > kFastDigitsLimit || !(std::fabs(v) < 1e17)) return false;
+  const OddBinary b = OddBinaryOf(v);
+  if (b.bexp == -(d + 1)) return false;
+  char buf[64];
+  const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::fixed, d);
+  if (res.ec != std::errc()) return false;
+  const char* const end = res.ptr;
+  const char* dot = buf;
+  while (dot < end && *dot != '.') ++dot;
+  intPart.assign(buf, static_cast<std::size_t>(dot - buf));
+  if (intPart == "0") intPart.clear();
+  frac.clear();
+  if (dot < end) frac.assign(dot + 1, static_cast<std::size_t>(end - dot - 1));
+  return static_cast<int>(frac.size()) == d;
+}
+
+// |v| rounded to d significant digits as 0.D1..Dd x 10^exp10; false where a tie is possible.
+bool RoundedScientific(double v, int d, DecimalDigits& out) {
+  if (d > kFastDigitsLimit) return false;
+  const OddBinary b = OddBinaryOf(v);
+  if (b.bexp >= 0) return false;
+  std::uint64_t limit = 1;  // 10^(d+1)
+  for (int i = 0; i <= d; ++i) limit *= 10;
+  // mant x 5^n has more than d + 1 digits when mant does, or when 5^n does.
+  std::uint64_t five = 1;
+  int n = 0;
+  while (five < limit && n < -b.bexp) {
+    five *= 5;
+    ++n;
+  }
+  if (b.mant < limit && five < limit) return false;
+  char buf[64];
+  const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, d - 1);
+  if (res.ec != std::errc()) return false;
+  const char* e = buf;
+  while (e < res.ptr && *e != 'e') ++e;
+  out.digits.clear();
+  for (const char* c = buf; c < e; ++c)
+    if (*c != '.') out.digits.push_back(*c);
+  int x = 0;
+  const char* xs = e + 1;
+  if (xs < res.ptr && *xs == '+') ++xs;
+  std::from_chars(xs, res.ptr, x);
+  out.exp10 = x + 1;
+  return static_cast<int>(out.digits.size()) == d;
+}
+
 std::string NonFinite(double value, int w) {
   if (std::isnan(value)) return w >= 3 ? RightAlign("NaN", w) : Stars(w);
   const bool neg = std::signbit(value);
@@ -108,10 +189,14 @@ std::string FormatF(double value, int w, int d) {
   const bool neg = std::signbit(value);
   std::string intPart;
   std::string frac(d, '0');
-  if (value != 0.0) {
-    const DecimalDigits exact = ExactDigits(value);
+  if (value != 0.0 && RoundedFixed(value, d, intPart, frac)) {
+    // rounded by to_chars: no tie
+  } else if (value != 0.0) {
+    intPart.clear();
+    frac.assign(d, '0');
+    DecimalDigits exact = ExactDigits(value);
     const int keep = exact.exp10 + d;
-    DecimalDigits r = RoundDigits(exact, keep);
+    DecimalDigits r = RoundDigits(std::move(exact), keep);
     if (keep < 0 || r.digits.empty()) r.digits.clear();
     // r represents 0.digits x 10^exp10 with digits covering positions down to 10^-d.
     const int x = r.exp10;
@@ -147,8 +232,9 @@ std::string FormatE(double value, int w, int d) {
   std::string mant(d, '0');
   int x = 0;
   if (value != 0.0) {
-    const DecimalDigits r = RoundDigits(ExactDigits(value), d);
-    mant = r.digits;
+    DecimalDigits r;
+    if (!RoundedScientific(value, d, r)) r = RoundDigits(ExactDigits(value), d);
+    mant = std::move(r.digits);
     x = r.exp10;
   }
   std::string expo;

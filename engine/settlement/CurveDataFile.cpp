@@ -116,10 +116,7 @@ void WriteQwListBound(UnitTable& units, const QwCurve& qw, const SettlementUnits
   WriteQwTable(units, kUnitQwList, qw, out);
 }
 
-void WriteTzDataNote(UnitTable& units) {
-  units.Write(kUnitTzData, Record().X(8).T(kTzCurveNote));
-  units.WriteEmpty(kUnitTzData, 2);
-}
+namespace {
 
 void WriteTzDataSolution(UnitTable& units, const ShaftSolution& solution) {
   units.Write(kUnitTzData, kPageMark);
@@ -148,6 +145,18 @@ void WriteTzDataSolution(UnitTable& units, const ShaftSolution& solution) {
   const float topDepth =
       solution.segments.empty() ? 0.0f : 2.0f * solution.segments.back().zMid - solution.segments.back().bottomDepth;
   WriteNodeLine(units, topDepth, solution.topLoad, solution.topMove);
+}
+
+}  // namespace
+
+void WriteTzDataListing(UnitTable& units, const TzDataListing& listing) {
+  if (!listing.listed) return;
+  units.Write(kUnitTzData, Record().X(8).T(kTzCurveNote));
+  units.WriteEmpty(kUnitTzData, 2);
+  WriteTzCurveListing(units, kUnitTzData, listing.curves, listing.out, false);
+  units.WriteEmpty(kUnitTzData, 2);
+  WriteQwTable(units, kUnitTzData, listing.qw, listing.out);
+  for (const ShaftSolution& s : listing.solutions) WriteTzDataSolution(units, s);
 }
 
 }  // namespace tvx

@@ -41,8 +41,16 @@ void WriteQwListHeading(UnitTable& units);
 void WriteQwListBound(UnitTable& units, const QwCurve& qw, const SettlementUnits& out, int KBOUND,
                       int diameterIndex, float Dft, float Lft);
 
-// TZDATA.DAT: the note at its top, and the detail of one assumed tip movement.
-void WriteTzDataNote(UnitTable& units);
-void WriteTzDataSolution(UnitTable& units, const ShaftSolution& solution);
+// TZDATA.DAT of one load-settlement run: the note, its t-z curves and q-w curve, and the
+// segment table of every assumed tip movement. A run that stopped before its curves were
+// built leaves `listed` false and the file empty.
+struct TzDataListing {
+  bool listed = false;
+  SettlementUnits out;
+  std::vector<TzCurve> curves;
+  QwCurve qw;
+  std::vector<ShaftSolution> solutions;
+};
+void WriteTzDataListing(UnitTable& units, const TzDataListing& listing);
 
 }  // namespace tvx

@@ -12,6 +12,7 @@
 #include "RunEngine.h"
 #include "RunStatus.h"
 #include "SettlementUnits.h"
+#include "SoilProfile.h"
 
 namespace tvx {
 namespace {
@@ -35,6 +36,7 @@ struct RunInputs {
   float QB = 0.0f;
   int NSEG = 0;
   float ZSKIP = 0.0f;
+  float sideEnd = 0.0f;
   int tipSoil = 0;
 };
 
@@ -51,23 +53,14 @@ RunInputs GatherInputs(const EngineState& state) {
   in.QB = h.QB * kLbPerTon;
   in.NSEG = h.NSEG;
   in.ZSKIP = p.TOPLENG * kInPerFoot;
+  // The capacity analysis stores a step at the shaft length z + BS + H taken to a whole foot,
+  // so the side of a shaft of length L ends that whole-foot length above its tip.
+  in.sideEnd = (h.tipDepth - RoundToWholeFoot(h.HBS)) * kInPerFoot;
   const int last = std::min(p.NLAYERS, kMaxLayerEntries);
   const int tip = (h.tipLayer >= 2 && h.tipLayer <= last) ? h.tipLayer : last;
   in.tipSoil = p.layer[tip].KSOIL;
   return in;
 }
-
-// TZDATA.DAT is open while a run works, and closed on every way out of it.
-class TzDataFile {
- public:
-  explicit TzDataFile(UnitTable& units) : fUnits(units) { fUnits.OpenWrite(kUnitTzData, kTzDataFileName); }
-  ~TzDataFile() { fUnits.Close(kUnitTzData); }
-  TzDataFile(const TzDataFile&) = delete;
-  TzDataFile& operator=(const TzDataFile&) = delete;
-
- private:
-  UnitTable& fUnits;
-};
 
 void WriteTableHead(UnitTable& units, const SettlementUnits& out) {
   units.WriteEmpty(kUnitReport);
@@ -126,8 +119,8 @@ bool BuildSideCurves(UnitTable& units, const LayerProfile& profile, const SideTa
   return true;
 }
 
-void DefinedSettlementPass(EngineState& state, const RunInputs& in, const ShaftModel& shaft,
-                           const std::vector<TzCurve>& curves, const QwCurve& qw) {
+void DefinedSettlementPass(EngineState& state, const RunInputs& in, const ShaftModel& shaft, const ShaftSoil& soil,
+                           const QwCurve& qw) {
   UnitTable& units = state.units;
   const ProblemRecord& p = state.problem;
   const CaseHandOver& h = state.handOver;
@@ -152,7 +145,7 @@ void DefinedSettlementPass(EngineState& state, const RunInputs& in, const ShaftM
     if (in.out.si) m *= kInPerM;
     units.Write(kUnitChart, Record().FreeInt(di).FreeReal(in.D).FreeReal(m).FreeReal(tipArea));
     const float tipLoad = m <= kNoTipMovement ? 0.0f : CurveValueAt(qw.QWW, qw.QWQ, m);
-    ShaftSolution sol = SolveShaft(shaft, curves, m, tipLoad, kDefinedSettlementRoundLimit);
+    ShaftSolution sol = SolveShaft(shaft, soil, m, tipLoad, kDefinedSettlementRoundLimit);
     const float topDepth = in.L - (static_cast<float>(in.NSEG) - 0.5f) * shaft.h;
     const float Pm = sol.segments.empty() ? sol.topLoad : sol.segments.back().Pm;
     const float wMid = sol.segments.empty() ? sol.topMove : sol.segments.back().wMid;
@@ -186,10 +179,12 @@ void ComputeLoadSettlement(EngineState& state, int& status) {
   const SettlementUnits& out = in.out;
   const bool firstCase = h.caseNumber == 1;
   const bool firstLength = h.lengthIndex == 1;
-  TzDataFile tzData(units);
+  // A new run replaces the listing of the one before, as it would rewrite TZDATA.DAT.
+  run.tzData = std::make_shared<TzDataListing>();
+  TzDataListing& listing = *run.tzData;
 
   const LayerProfile profile = BuildLayerProfile(state.problem, h);
-  const SideTable table{h.sideDepthIn, h.sideUnitPsi};
+  const SideTable table{h.sideDepthIn, h.sideUnitPsi, std::is_sorted(h.sideDepthIn.begin(), h.sideDepthIn.end())};
   std::vector<TzCurve> curves;
   if (!BuildSideCurves(units, profile, table, in, KBOUND, curves)) {
     status = kStatusDepthBeyondProfile;
@@ -202,15 +197,15 @@ void ComputeLoadSettlement(EngineState& state, int& status) {
     return;
   }
   const QwCurve qw = BuildTipCurve(in.tipSoil, in.Db, in.QB, KBOUND);
+  listing.listed = true;
+  listing.out = out;
+  listing.curves = curves;
+  listing.qw = qw;
 
   // Curve listings.
-  WriteTzDataNote(units);
-  WriteTzCurveListing(units, kUnitTzData, curves, out, false);
   if (firstCase) WriteCurveFileBound(units, curves, out, KBOUND, h.D, h.tipDepth);
   if (firstCase && KBOUND == kTrendBound)
     for (const TzCurve& c : curves) WriteTzPlotCurve(units, c, out);
-  units.WriteEmpty(kUnitTzData, 2);
-  WriteQwTable(units, kUnitTzData, qw, out);
   if (firstLength) WriteQwListBound(units, qw, out, KBOUND, h.diameterIndex, h.D, h.tipDepth);
   if (firstLength && KBOUND == kTrendBound && run.tzPlotWritten) {
     WriteQwPlotCurve(units, h.diameterIndex, h.D, qw, out);
@@ -218,23 +213,25 @@ void ComputeLoadSettlement(EngineState& state, int& status) {
   }
 
   // The 15 assumed tip movements.
-  const ShaftModel shaft = BuildShaftModel(in.L, in.D, in.Db, in.Hb, in.Ec, in.NSEG, in.ZSKIP);
+  const ShaftModel shaft = BuildShaftModel(in.L, in.D, in.Db, in.Hb, in.Ec, in.NSEG, in.ZSKIP, in.sideEnd);
+  const ShaftSoil soil = LocateShaftSoil(shaft, curves);
   const std::array<float, kTipMovements> WTIPS = TipMovements(in.D);
   SettlementTable& result = run.results[std::clamp(KBOUND, 1, 3)];
   bool warned = false;
+  listing.solutions.reserve(kTipMovements);
   for (int k = 0; k < kTipMovements; ++k) {
     const float m = WTIPS[k];
-    const ShaftSolution sol = SolveShaft(shaft, curves, m, CurveValueAt(qw.QWW, qw.QWQ, m), kSegmentRoundLimit);
+    ShaftSolution sol = SolveShaft(shaft, soil, m, CurveValueAt(qw.QWW, qw.QWQ, m), kSegmentRoundLimit);
     if (sol.unconverged > 0 && !warned) {
       WriteNoConvergenceWarning(units, sol);
       warned = true;
     }
-    WriteTzDataSolution(units, sol);
     if (firstCase && KBOUND == kTrendBound) WriteLoadDistribution(units, sol, out);
     result.TOPLOAD[k] = out.Load(sol.topLoad);
     result.TOPMV[k] = out.Movement(sol.topMove);
     result.TIPLOAD[k] = out.Load(sol.tipLoad);
     result.TIPMV[k] = out.Movement(sol.tipMove);
+    listing.solutions.push_back(std::move(sol));
   }
 
   units.WriteEmpty(kUnitReport, 2);
@@ -243,7 +240,17 @@ void ComputeLoadSettlement(EngineState& state, int& status) {
   for (int k = 0; k < kTipMovements; ++k)
     WriteTableRow(units, result.TOPLOAD[k], result.TOPMV[k], result.TIPLOAD[k], result.TIPMV[k]);
 
-  if (state.problem.ICHART != 0 && KBOUND == kTrendBound) DefinedSettlementPass(state, in, shaft, curves, qw);
+  if (state.problem.ICHART != 0 && KBOUND == kTrendBound) DefinedSettlementPass(state, in, shaft, soil, qw);
+}
+
+void WriteLastTzData(EngineState& state) {
+  if (!state.run.tzData) return;
+  UnitTable& units = state.units;
+  if (units.OpenWrite(kUnitTzData, kTzDataFileName)) {
+    WriteTzDataListing(units, *state.run.tzData);
+    units.Close(kUnitTzData);
+  }
+  state.run.tzData.reset();
 }
 
 void ComputeAdditionalTzCurves(EngineState& state, int& status) {
@@ -253,7 +260,7 @@ void ComputeAdditionalTzCurves(EngineState& state, int& status) {
   const int KBOUND = state.run.KBOUND;
   const RunInputs in = GatherInputs(state);
   const LayerProfile profile = BuildLayerProfile(p, h);
-  const SideTable table{h.sideDepthIn, h.sideUnitPsi};
+  const SideTable table{h.sideDepthIn, h.sideUnitPsi, std::is_sorted(h.sideDepthIn.begin(), h.sideDepthIn.end())};
   const int count = std::clamp(p.NTZDEP, 0, kMaxTzDepths);
 
   if (KBOUND == kTrendBound) WriteTzPlotCount(units, count);

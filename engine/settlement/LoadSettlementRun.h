@@ -13,6 +13,11 @@ namespace tvx {
 // and returns at once on those failures; otherwise leaves it unchanged.
 void ComputeLoadSettlement(EngineState& state, int& status);
 
+// Writes TZDATA.DAT with the listing of the last load-settlement run of the analysis: the
+// file each run would have rewritten from its start. Nothing when no run began; an empty
+// file when the last run stopped before its curves.
+void WriteLastTzData(EngineState& state);
+
 // The additional t-z curves at the depths TZDEP for the bound in state.run.KBOUND: printed
 // in the report and, in the trend run, written to the t-z scratch. Sets status to 2 when a
 // depth lies below the soil profile.

@@ -15,7 +15,7 @@ float CurveAt(const TzCurve& c, float w) { return CurveValueAt(c.TZW, c.TZT, w);
 
 }  // namespace
 
-ShaftModel BuildShaftModel(float L, float D, float Db, float Hb, float Ec, int NSEG, float ZSKIP) {
+ShaftModel BuildShaftModel(float L, float D, float Db, float Hb, float Ec, int NSEG, float ZSKIP, float sideEnd) {
   ShaftModel s;
   s.L = L;
   s.D = D;
@@ -26,6 +26,7 @@ ShaftModel BuildShaftModel(float L, float D, float Db, float Hb, float Ec, int N
   s.h = s.NSEG > 0 ? L / static_cast<float>(s.NSEG) : 0.0f;
   s.As = kPi * D * s.h;
   s.ZSKIP = ZSKIP;
+  s.sideEnd = sideEnd;
   s.aeDepth = {0.0f, L - Hb, L};
   s.aeValue = {Ec * Area(D), Ec * Area(D), Ec * Area(Db)};
   return s;
@@ -59,24 +60,62 @@ std::array<float, kTipMovements> TipMovements(float D) {
   return m;
 }
 
-float LoadTransferAt(const std::vector<TzCurve>& curves, float z, float w) {
-  if (curves.empty()) return 0.0f;
+CurvesAtDepth LocateCurves(const std::vector<TzCurve>& curves, float z) {
+  CurvesAtDepth at;
+  if (curves.empty()) return at;
+  // The first curve deeper than z; the depths are taken in curve order, not sorted.
   for (std::size_t j = 0; j < curves.size(); ++j) {
     const TzCurve& c = curves[j];
-    if (c.ZTZ == z) return CurveAt(c, w);
+    if (c.ZTZ == z) {
+      at.first = static_cast<int>(j);
+      return at;
+    }
     if (c.ZTZ > z) {
       // Above the first curve there is nothing to interpolate with: the first curve holds.
-      if (j == 0) return CurveAt(c, w);
-      const TzCurve& a = curves[j - 1];
-      const float ta = CurveAt(a, w);
-      const float tb = CurveAt(c, w);
-      return ta + (tb - ta) * (z - a.ZTZ) / (c.ZTZ - a.ZTZ);
+      if (j == 0) {
+        at.first = 0;
+      } else {
+        at.first = static_cast<int>(j) - 1;
+        at.second = static_cast<int>(j);
+      }
+      return at;
     }
   }
-  return CurveAt(curves.back(), w);
+  at.first = static_cast<int>(curves.size()) - 1;
+  return at;
+}
+
+float LoadTransferAt(const std::vector<TzCurve>& curves, const CurvesAtDepth& at, float z, float w) {
+  if (at.first < 0) return 0.0f;
+  const TzCurve& a = curves[static_cast<std::size_t>(at.first)];
+  if (at.second < 0) return CurveAt(a, w);
+  const TzCurve& c = curves[static_cast<std::size_t>(at.second)];
+  const float ta = CurveAt(a, w);
+  const float tb = CurveAt(c, w);
+  return ta + (tb - ta) * (z - a.ZTZ) / (c.ZTZ - a.ZTZ);
+}
+
+float LoadTransferAt(const std::vector<TzCurve>& curves, float z, float w) {
+  return LoadTransferAt(curves, LocateCurves(curves, z), z, w);
+}
+
+// Bottom and middle depths of segment k, counted from the tip up.
+float SegmentBottom(const ShaftModel& shaft, int k) { return shaft.L - static_cast<float>(k) * shaft.h; }
+float SegmentMiddle(const ShaftModel& shaft, int k) { return SegmentBottom(shaft, k) - shaft.h / 2.0f; }
+
+ShaftSoil LocateShaftSoil(const ShaftModel& shaft, const std::vector<TzCurve>& curves) {
+  ShaftSoil soil{curves, {}};
+  soil.atSegment.reserve(static_cast<std::size_t>(shaft.NSEG));
+  for (int k = 0; k < shaft.NSEG; ++k) soil.atSegment.push_back(LocateCurves(curves, SegmentMiddle(shaft, k)));
+  return soil;
 }
 
 ShaftSolution SolveShaft(const ShaftModel& shaft, const std::vector<TzCurve>& curves, float tipMove, float tipLoad,
+                         int roundLimit) {
+  return SolveShaft(shaft, LocateShaftSoil(shaft, curves), tipMove, tipLoad, roundLimit);
+}
+
+ShaftSolution SolveShaft(const ShaftModel& shaft, const ShaftSoil& soil, float tipMove, float tipLoad,
                          int roundLimit) {
   ShaftSolution sol;
   sol.tipMove = tipMove;
@@ -87,8 +126,9 @@ ShaftSolution SolveShaft(const ShaftModel& shaft, const std::vector<TzCurve>& cu
   sol.segments.reserve(static_cast<std::size_t>(shaft.NSEG));
   for (int k = 0; k < shaft.NSEG; ++k) {
     SegmentState s;
-    s.bottomDepth = shaft.L - static_cast<float>(k) * h;
-    s.zMid = s.bottomDepth - h / 2.0f;
+    s.bottomDepth = SegmentBottom(shaft, k);
+    s.zMid = SegmentMiddle(shaft, k);
+    const CurvesAtDepth& at = soil.atSegment[static_cast<std::size_t>(k)];
     s.Qb = Q;
     s.Wb = W;
     const float AE = AxialStiffnessAt(shaft, s.zMid);
@@ -96,7 +136,8 @@ ShaftSolution SolveShaft(const ShaftModel& shaft, const std::vector<TzCurve>& cu
     const float flexibility = AE > 0.0f ? 1.0f / AE : 0.0f;
     float w = k == 0 ? tipMove : W;
     for (int round = 1;; ++round) {
-      s.t = s.zMid < shaft.ZSKIP ? 0.0f : LoadTransferAt(curves, s.zMid, w);
+      const bool carriesSide = s.zMid >= shaft.ZSKIP && s.zMid <= shaft.sideEnd;
+      s.t = carriesSide ? LoadTransferAt(soil.curves, at, s.zMid, w) : 0.0f;
       s.dQ = s.t * shaft.As;
       s.Pt = s.Qb + s.dQ;
       s.Pm = s.Qb + s.dQ / 2.0f;

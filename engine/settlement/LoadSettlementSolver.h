@@ -36,11 +36,14 @@ struct ShaftModel {
   float h = 0.0f;      // segment length L / NSEG
   float As = 0.0f;     // side area of one segment
   float ZSKIP = 0.0f;  // no side load transfer above this depth
+  // ... nor below this one: the bottom of the side-resistance zone, above the ignored bottom
+  // portion and the bell, as the capacity analysis counts it.
+  float sideEnd = 0.0f;
   std::array<float, 3> aeDepth{};  // axial stiffness table: depth, lb
   std::array<float, 3> aeValue{};
 };
 
-ShaftModel BuildShaftModel(float L, float D, float Db, float Hb, float Ec, int NSEG, float ZSKIP);
+ShaftModel BuildShaftModel(float L, float D, float Db, float Hb, float Ec, int NSEG, float ZSKIP, float sideEnd);
 
 // Axial stiffness AE (lb) at depth z, linear in the three-point table.
 float AxialStiffnessAt(const ShaftModel& shaft, float z);
@@ -52,6 +55,23 @@ std::array<float, kTipMovements> TipMovements(float D);
 // in depth; a curve at z exactly, the deepest curve below the last one and the first curve
 // above the first are used alone.
 float LoadTransferAt(const std::vector<TzCurve>& curves, float z, float w);
+
+// The curves that give the load transfer at depth z: `first` alone when `second` is -1,
+// else interpolated in depth between `first` and `second`; none when `first` is -1.
+struct CurvesAtDepth {
+  int first = -1;
+  int second = -1;
+};
+CurvesAtDepth LocateCurves(const std::vector<TzCurve>& curves, float z);
+float LoadTransferAt(const std::vector<TzCurve>& curves, const CurvesAtDepth& at, float z, float w);
+
+// The soil around the shaft of one run: the t-z curves and, for every segment from the tip
+// up, the curves at its middle depth (the same for every assumed tip movement).
+struct ShaftSoil {
+  const std::vector<TzCurve>& curves;
+  std::vector<CurvesAtDepth> atSegment;
+};
+ShaftSoil LocateShaftSoil(const ShaftModel& shaft, const std::vector<TzCurve>& curves);
 
 // One segment of a solution, at its last round.
 struct SegmentState {
@@ -79,6 +99,8 @@ struct ShaftSolution {
   float firstUnconvergedDepth = 0.0f;  // middle depth of the first of them
 };
 
+ShaftSolution SolveShaft(const ShaftModel& shaft, const ShaftSoil& soil, float tipMove, float tipLoad,
+                         int roundLimit);
 ShaftSolution SolveShaft(const ShaftModel& shaft, const std::vector<TzCurve>& curves, float tipMove, float tipLoad,
                          int roundLimit);
 

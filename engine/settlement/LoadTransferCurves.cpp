@@ -50,28 +50,33 @@ int BoundRow(int KBOUND) { return std::clamp(KBOUND, 1, 3) - 1; }
 
 bool UsesSandTip(int ksoil) { return ksoil == kSand || ksoil == kGravellySand || ksoil == kGravel; }
 
-// Linear interpolation between (x0, y0) and (x1, y1); the mean where x0 equals x1.
-float Between(float x0, float y0, float x1, float y1, float x) {
-  if (x1 == x0) return 0.5f * (y0 + y1);
-  return y0 + (y1 - y0) * (x - x0) / (x1 - x0);
+float Between(float x0, float y0, float x1, float y1, float x) { return InterpolateBetween(x0, y0, x1, y1, x); }
+
+// The first index k in [from, n) with v[k] > z, or n. Where v never decreases the halving
+// search finds the same index as the scan.
+std::size_t FirstDeeper(const std::vector<float>& v, std::size_t from, std::size_t n, float z, bool ascending) {
+  if (ascending) {
+    const auto first = v.begin() + static_cast<std::ptrdiff_t>(from);
+    return static_cast<std::size_t>(std::upper_bound(first, v.begin() + static_cast<std::ptrdiff_t>(n), z) - v.begin());
+  }
+  for (std::size_t k = from; k < n; ++k)
+    if (v[k] > z) return k;
+  return n;
 }
 
 // Side resistance (psi) at the first and last capacity steps inside a layer (ft, snapped).
 void LayerEndValues(const CaseHandOver& h, float topFt, float botFt, float& vTop, float& vBot) {
   const std::size_t n = std::min(h.sideDepthIn.size(), h.sideUnitPsi.size());
-  // The table is held by shaft length; the step it comes from lies the bell and bottom
-  // lengths higher.
-  const float offset = RoundToWholeFoot(h.HBS);
   bool found = false;
   for (std::size_t k = 0; k < n; ++k) {
-    const float z = h.sideDepthIn[k] / kInPerFt - offset;
+    const float z = h.sideDepthIn[k] / kInPerFt;
     if (z <= topFt || z > botFt + 1e-3f) continue;
     if (!found) vTop = h.sideUnitPsi[k];
     vBot = h.sideUnitPsi[k];
     found = true;
   }
   if (found) return;
-  if (n == 0 || botFt <= h.sideDepthIn[0] / kInPerFt - offset) {
+  if (n == 0 || botFt <= h.sideDepthIn[0] / kInPerFt) {
     vTop = vBot = 0.0f;
   } else {
     vTop = vBot = h.sideUnitPsi[n - 1];
@@ -99,6 +104,7 @@ LayerProfile BuildLayerProfile(const ProblemRecord& problem, const CaseHandOver&
     p.Z.push_back(b);
     p.V.push_back(vBot);
   }
+  p.ascending = std::is_sorted(p.Z.begin(), p.Z.end());
   return p;
 }
 
@@ -121,21 +127,17 @@ std::vector<float> CurveDepths(const LayerProfile& profile) {
 float SideResistanceAtDepth(const SideTable& table, float z) {
   const std::size_t n = std::min(table.depth.size(), table.value.size());
   if (n == 0) return 0.0f;
-  for (std::size_t k = 0; k < n; ++k) {
-    if (table.depth[k] > z) {
-      if (k == 0) return table.value[0];
-      return Between(table.depth[k - 1], table.value[k - 1], table.depth[k], table.value[k], z);
-    }
-  }
-  return table.value[n - 1];
+  const std::size_t k = FirstDeeper(table.depth, 0, n, z, table.ascending);
+  if (k == n) return table.value[n - 1];
+  if (k == 0) return table.value[0];
+  return Between(table.depth[k - 1], table.value[k - 1], table.depth[k], table.value[k], z);
 }
 
 ProfileValue ProfileSideResistanceAtDepth(const LayerProfile& profile, float z) {
   const std::size_t n = profile.Z.size();
   if (n < 2) return {0.0f, n == 0 || z - profile.Bottom() >= kProfileReach};
-  for (std::size_t k = 1; k < n; ++k) {
-    if (profile.Z[k] > z) return {Between(profile.Z[k - 1], profile.V[k - 1], profile.Z[k], profile.V[k], z), false};
-  }
+  const std::size_t k = FirstDeeper(profile.Z, 1, n, z, profile.ascending);
+  if (k < n) return {Between(profile.Z[k - 1], profile.V[k - 1], profile.Z[k], profile.V[k], z), false};
   if (z - profile.Z[n - 1] < kProfileReach)
     return {Between(profile.Z[n - 2], profile.V[n - 2], profile.Z[n - 1], profile.V[n - 1], z), false};
   return {0.0f, true};
@@ -174,14 +176,6 @@ int SoilTypeAtDepth(const LayerProfile& profile, float z) {
   for (int i = 0; i < profile.Count(); ++i)
     if (profile.bot[i] >= z) return profile.KSOIL[i];
   return profile.Count() > 0 ? profile.KSOIL.back() : 0;
-}
-
-float CurveValueAt(const Row& xs, const Row& ys, float x) {
-  if (x <= xs[0]) return ys[0];
-  for (int p = 1; p < kCurvePoints; ++p) {
-    if (xs[p] >= x) return Between(xs[p - 1], ys[p - 1], xs[p], ys[p], x);
-  }
-  return ys[kCurvePoints - 1];
 }
 
 void WriteDepthBeyondProfileWarning(UnitTable& units, float z) {

@@ -28,6 +28,7 @@ struct LayerProfile {
   std::vector<int> KSOIL;
   std::vector<float> Z;
   std::vector<float> V;
+  bool ascending = false;  // Z never decreases (always so for snapped layers): searched by halving
 
   int Count() const { return static_cast<int>(top.size()); }
   // Deepest point of the side-resistance profile: the bottom of the last layer (0 if none).
@@ -53,6 +54,7 @@ struct QwCurve {
 struct SideTable {
   const std::vector<float>& depth;
   const std::vector<float>& value;
+  bool ascending = false;  // the depths never decrease: searched by halving
 };
 
 // Builds the layer profile from the snapped layer table of the problem. A layer's side
@@ -92,9 +94,23 @@ bool TipBeyondProfile(const LayerProfile& profile, int ksoil, float L);
 // below the last layer, the last layer's type.
 int SoilTypeAtDepth(const LayerProfile& profile, float z);
 
+// Linear interpolation between (x0, y0) and (x1, y1); the mean where x0 equals x1.
+inline float InterpolateBetween(float x0, float y0, float x1, float y1, float x) {
+  if (x1 == x0) return 0.5f * (y0 + y1);
+  return y0 + (y1 - y0) * (x - x0) / (x1 - x0);
+}
+
 // A curve read at x: linear between the two points that enclose x, the first point's value
-// at or below the first abscissa, the last point's value at or beyond the last.
-float CurveValueAt(const std::array<float, kCurvePoints>& xs, const std::array<float, kCurvePoints>& ys, float x);
+// at or below the first abscissa, the last point's value at or beyond the last. Inline: the
+// t-z solver reads two curves in every round of every segment.
+inline float CurveValueAt(const std::array<float, kCurvePoints>& xs, const std::array<float, kCurvePoints>& ys,
+                          float x) {
+  if (x <= xs[0]) return ys[0];
+  for (int p = 1; p < kCurvePoints; ++p) {
+    if (xs[p] >= x) return InterpolateBetween(xs[p - 1], ys[p - 1], xs[p], ys[p], x);
+  }
+  return ys[kCurvePoints - 1];
+}
 
 // The warning of a depth beyond the profile (report), and of a tip beyond the profile
 // (report and run notes). Depths in inches.

@@ -446,7 +446,10 @@ TEST(HandOver, DesignDepthCaseHandsOnItsLengthsAndTip) {
   EXPECT_EQ(h.NSEG, 34);
   ASSERT_EQ(h.curve.size(), 34u);
   ASSERT_EQ(h.sideDepthIn.size(), 34u);
-  EXPECT_FLOAT_EQ(h.sideDepthIn.front(), 12 * 7.0f);
+  // The side resistance goes with the depth of its step in the soil: 1 ft under the 7 ft
+  // length, 34 ft under the 40 ft tip.
+  EXPECT_FLOAT_EQ(h.sideDepthIn.front(), 12 * 1.0f);
+  EXPECT_FLOAT_EQ(h.sideDepthIn.back(), 12 * 34.0f);
   EXPECT_FLOAT_EQ(h.curve.back().L, 40.0f);
   EXPECT_NEAR(h.sideUnitPsi.front(), 0.25f * 2000 / 144, 1e-4f);  // alpha 0.5 x 1000 psf
   EXPECT_FLOAT_EQ(h.tipDepth, 40.0f);

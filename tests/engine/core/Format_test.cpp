@@ -45,12 +45,14 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{'E', 9, 3, -1234.0, "-.123E+04"}, FieldCase{'E', 10, 3, 0.0, " 0.000E+00"},
         FieldCase{'E', 10, 3, 9.9996, " 0.100E+02"}, FieldCase{'E', 10, 3, 0.9996, " 0.100E+01"},
         FieldCase{'E', 10, 3, 1e-30, " 0.100E-29"}, FieldCase{'E', 17, 4, 123.456, "       0.1235E+03"},
-        FieldCase{'E', 10, 2, 0.125, "  0.13E+00"},
+        FieldCase{'E', 10, 2, 0.125, "  0.13E+00"}, FieldCase{'E', 10, 2, 1250.0, "  0.13E+04"},
+        FieldCase{'E', 10, 2, 0.0625, "  0.63E-01"}, FieldCase{'E', 10, 2, -0.0625, " -0.63E-01"},
         // fixed point, rounding half away from zero on the exact value
         FieldCase{'F', 5, 1, 0.25, "  0.3"}, FieldCase{'F', 5, 1, -0.25, " -0.3"},
         FieldCase{'F', 5, 0, 2.5, "   3."}, FieldCase{'F', 6, 2, 2.675f, "  2.67"},
         FieldCase{'F', 8, 2, 100000.0f / 3.0f, "33333.33"}, FieldCase{'F', 10, 1, 5.0, "       5.0"},
-        FieldCase{'F', 9, 3, 4.147, "    4.147"},
+        FieldCase{'F', 9, 3, 4.147, "    4.147"}, FieldCase{'F', 7, 3, 0.0625, "  0.063"},
+        FieldCase{'F', 7, 3, 1.0625f, "  1.063"}, FieldCase{'F', 7, 3, 1.06249994f, "  1.062"},
         // leading zero dropped only when the field has no room for it
         FieldCase{'F', 4, 2, 0.5, "0.50"}, FieldCase{'F', 3, 2, 0.5, ".50"}, FieldCase{'F', 3, 2, -0.5, "***"},
         FieldCase{'F', 4, 2, -0.5, "-.50"}, FieldCase{'F', 2, 0, 0.4, "0."}, FieldCase{'F', 1, 0, 0.4, "*"},

@@ -14,7 +14,10 @@
 #include "../core/CaseName.h"
 #include "EngineTestSupport.h"
 #include "Format.h"
+#include "LoadSettlementRun.h"
 #include "LoadTransferCurves.h"
+#include "PlotDataFile.h"
+#include "PlotDataReader.h"
 #include "RunEngine.h"
 #include "RunStatus.h"
 
@@ -97,9 +100,10 @@ class EngineFiles {
   EngineState& state() { return *fState; }
 
   // Hands over a case: a straight shaft (or a bell of height H) with one capacity step per
-  // foot down to the tip.
+  // foot down to the tip, or down to HBS ft above it when the bell and an ignored bottom
+  // portion take that length.
   void HandOver(int caseNumber, int diameterIndex, int lengthIndex, float Dft, float Lft, float QBtons,
-                float Dbft = 0.0f, float Hft = 0.0f) {
+                float Dbft = 0.0f, float Hft = 0.0f, float HBSft = 0.0f) {
     CaseHandOver h;
     h.caseNumber = caseNumber;
     h.diameterIndex = diameterIndex;
@@ -109,15 +113,17 @@ class EngineFiles {
     h.D = Dft;
     h.Db = Dbft > 0.0f ? Dbft : Dft;
     h.H = Hft;
+    h.HBS = HBSft;
     h.QB = QBtons;
     h.Ec = fState->problem.Ec;
     float QS = 0.0f;
-    for (int L = 1; L <= static_cast<int>(Lft); ++L) {
-      const float psi = SidePsiAt(static_cast<float>(L));
-      h.sideDepthIn.push_back(12.0f * static_cast<float>(L));
+    for (int z = 1; z <= static_cast<int>(Lft - HBSft); ++z) {
+      const float psi = SidePsiAt(static_cast<float>(z));
+      h.sideDepthIn.push_back(12.0f * static_cast<float>(z));
       h.sideUnitPsi.push_back(psi);
       QS += psi * 144.0f / 2000.0f * 3.14159f * Dft;
-      h.curve.push_back(CapacityPoint{static_cast<float>(L), QS, QBtons, QS + QBtons, QS / 2, QBtons / 3, QS / 2 + QBtons / 3});
+      const float L = static_cast<float>(z) + HBSft;
+      h.curve.push_back(CapacityPoint{L, QS, QBtons, QS + QBtons, QS / 2, QBtons / 3, QS / 2 + QBtons / 3});
     }
     h.NSEG = static_cast<int>(h.sideDepthIn.size());
     h.tipLayer = 2;
@@ -132,10 +138,12 @@ class EngineFiles {
     return fLayers.back().sidePsi;
   }
 
-  // Ends the run as the engine does: the scratch files closed and appended.
+  // Ends the run as the engine does: the last run's listing written, the scratch files
+  // closed and appended.
   void Finish() {
     EngineState& s = *fState;
     UnitTable& u = s.units;
+    WriteLastTzData(s);
     for (int unit : {kUnitQwList, kUnitTzPlot, kUnitQwPlot, kUnitLoadDist}) u.Close(unit);
     MergeScratchFile(s, s.files.qwList, kUnitQwList, kUnitCurves);
     MergeScratchFile(s, s.files.tzPlot, kUnitTzPlot, kUnitPlot);
@@ -150,111 +158,8 @@ class EngineFiles {
   std::vector<Layer> fLayers;
 };
 
-// The desktop program's way of taking the plot-data file: words across line ends, with a
-// skip to the next line at the two places it makes one.
-class PlotReader {
- public:
-  explicit PlotReader(const std::vector<std::string>& lines) {
-    for (const std::string& l : lines) {
-      std::istringstream ss(l);
-      std::vector<std::string> words;
-      for (std::string w; ss >> w;) words.push_back(w);
-      fLines.push_back(words);
-    }
-  }
-  std::string Word() {
-    while (fLine < fLines.size() && fWord >= fLines[fLine].size()) {
-      ++fLine;
-      fWord = 0;
-    }
-    if (fLine >= fLines.size()) throw std::runtime_error("end of file inside a section");
-    return fLines[fLine][fWord++];
-  }
-  double Real() {
-    const std::string w = Word();
-    char* end = nullptr;
-    const double v = std::strtod(w.c_str(), &end);
-    if (end == w.c_str() || *end != '\0') throw std::runtime_error("not a number: " + w);
-    return v;
-  }
-  long Int() {
-    const std::string w = Word();
-    char* end = nullptr;
-    const long v = std::strtol(w.c_str(), &end, 10);
-    if (end == w.c_str() || *end != '\0') throw std::runtime_error("not an integer: " + w);
-    return v;
-  }
-  void SkipRestOfLine() {
-    if (fWord > 0) {
-      ++fLine;
-      fWord = 0;
-    }
-  }
-  bool AtEnd() {
-    while (fLine < fLines.size() && fWord >= fLines[fLine].size()) {
-      ++fLine;
-      fWord = 0;
-    }
-    return fLine >= fLines.size();
-  }
-
- private:
-  std::vector<std::vector<std::string>> fLines;
-  std::size_t fLine = 0, fWord = 0;
-};
-
-struct PlotCounts {
-  long NLINES = 0, NPTS = 0, NBLK = 0;
-  std::vector<long> headerNBLK;
-  long NTZDEP = -1, NTZ = -1, NQW = -1;
-  long loadDistValues = 0;
-  bool appended = false;
-};
-
-PlotCounts ReadPlotFile(const std::vector<std::string>& lines, bool printedCurves) {
-  PlotReader r(lines);
-  PlotCounts c;
-  for (long line = 0; line == 0 || line < c.NLINES; ++line) {
-    const long nlines = r.Int(), npts = r.Int(), nblk = r.Int();
-    if (line == 0) {
-      c.NLINES = nlines;
-      c.NPTS = npts;
-      c.NBLK = nblk;
-    }
-    c.headerNBLK.push_back(nblk);
-    for (long k = 0; k < npts * 7; ++k) r.Real();
-    for (long k = 0; k < 15 * 4 * (c.NBLK > 2 ? 3 : 1); ++k) r.Real();
-  }
-  r.SkipRestOfLine();
-  if (r.AtEnd()) return c;
-  c.appended = true;
-  auto readCurves = [&r](long count, bool twoIntsFirst) {
-    for (long j = 0; j < count; ++j) {
-      r.Int();
-      if (twoIntsFirst) {
-        r.Int();
-        r.Real();
-      } else {
-        r.Real();
-        r.Int();
-      }
-      for (int p = 0; p < 20; ++p) r.Real();
-    }
-  };
-  if (printedCurves) {
-    c.NTZDEP = r.Int();
-    readCurves(c.NTZDEP, true);
-  }
-  c.NTZ = r.Int();
-  readCurves(c.NTZ, true);
-  c.NQW = r.Int();
-  readCurves(c.NQW, false);
-  r.SkipRestOfLine();
-  if (r.AtEnd()) return c;
-  for (long k = 0; k < 15 * (c.NPTS - 2) * 3; ++k, ++c.loadDistValues) r.Real();
-  if (!r.AtEnd()) throw std::runtime_error("words after the load distributions");
-  return c;
-}
+using test::PlotContents;
+using test::ReadPlotFile;
 
 const std::vector<Layer> kSandOverClay = {{kSand, 20.0f, 10.0f}, {kClay, 40.0f, 8.0f}};
 
@@ -273,7 +178,7 @@ TEST(PlotDataRoundTrip, TwoDiametersWithPrintedCurves_CountsReadBack) {
   ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
   files.Finish();
 
-  const PlotCounts c = ReadPlotFile(ReadLines(dir / "p.tv8p"), true);
+  const PlotContents c = ReadPlotFile(ReadLines(dir / "p.tv8p"), true);
   EXPECT_EQ(c.NLINES, 2);
   EXPECT_EQ(c.NPTS, 32);
   EXPECT_EQ(c.NBLK, 3);
@@ -306,9 +211,34 @@ TEST(PlotDataRoundTrip, RockTipLineBeforeTheFirstSoilTip_CarriesAllThreeBlocks) 
   files.Finish();
 
   std::vector<std::string> lines = ReadLines(dir / "p.tv8p");
-  const PlotCounts c = ReadPlotFile(lines, false);
+  const PlotContents c = ReadPlotFile(lines, false);
   EXPECT_EQ(c.headerNBLK, (std::vector<long>{3, 3}));
   // The first case's t-z curves are not in the file, so no q-w section follows either.
+  EXPECT_FALSE(c.appended);
+}
+
+// The first case of the run had no shaft-length row to hand on, so its plotted line is empty
+// and its header tells the reader that the load distributions have no points. The t-z
+// sections belong to case 1 alone: a later case must not append curves and distributions
+// the reader would take with the empty line's counts.
+TEST(PlotDataRoundTrip, FirstCaseWithoutRows_FileStillReadsBackWhole) {
+  ScratchDir dir;
+  Fixture f;
+  f.layers = kSandOverClay;
+  f.DIALIM = 3.5f;
+  EngineFiles files(dir, f);
+  files.state().run.NLINES = 2;
+  files.state().handOver.caseNumber = 1;
+  WriteEmptyPlottedLine(files.state());
+  files.HandOver(2, 2, 1, 3.5f, 30.0f, 120.0f);
+  ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
+  files.Finish();
+
+  const PlotContents c = ReadPlotFile(ReadLines(dir / "p.tv8p"), false);
+  EXPECT_EQ(c.NLINES, 2);
+  EXPECT_EQ(c.NPTS, 2);
+  ASSERT_EQ(c.lines.size(), 2u);
+  EXPECT_EQ(c.lines[1].NPTS, 32);
   EXPECT_FALSE(c.appended);
 }
 
@@ -371,21 +301,48 @@ INSTANTIATE_TEST_SUITE_P(
     test::NameByWhat{});
 
 TEST(SoilTipCurves, IgnoredTopOverTheWholeShaft_TopLoadIsTipLoadAndMovesByShortening) {
+  // In SI the modulus is read in kPa and the tables come out in kN and metres.
+  for (bool si : {false, true}) {
+    SCOPED_TRACE(si ? "SI" : "English");
+    ScratchDir dir;
+    Fixture f;
+    f.layers = kSandOverClay;
+    f.TOPLENG = 30.0f;
+    f.si = si;
+    EngineFiles files(dir, f);
+    files.state().run.NLINES = 2;  // as the case enumeration plans the two diameters
+    files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
+    ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
+    const SettlementTable& t = files.state().run.results[kTrendBound];
+    const double AE = 4.0e6 * 3.14159265 / 4.0 * 36.0 * 36.0;
+    const double lbPerLoad = si ? 1000.0 / 4.448 : 2000.0;
+    const double inPerMove = si ? 39.37 : 1.0;
+    for (int r = 0; r < kSettlementPoints; ++r) {
+      EXPECT_FLOAT_EQ(t.TOPLOAD[r], t.TIPLOAD[r]) << r;
+      const double shortening = t.TIPLOAD[r] * lbPerLoad * 360.0 / AE;
+      EXPECT_NEAR((t.TOPMV[r] - t.TIPMV[r]) * inPerMove, shortening, 1e-4 * shortening + 1e-7) << r;
+    }
+    files.Finish();
+  }
+}
+
+// A 30 ft shaft whose last 6 ft (an ignored bottom portion) carry no side resistance in the
+// capacity analysis: 24 segments of 15 in, the side counted down to 24 ft only.
+TEST(SoilTipCurves, IgnoredBottomPortion_CarriesNoSideLoad) {
   ScratchDir dir;
   Fixture f;
-  f.layers = kSandOverClay;
-  f.TOPLENG = 30.0f;
+  f.layers = {{kClay, 40.0f, 10.0f}};
   EngineFiles files(dir, f);
-  files.state().run.NLINES = 2;  // as the case enumeration plans the two diameters
-  files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
+  files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f, 0.0f, 0.0f, 6.0f);
+  ASSERT_EQ(files.state().handOver.NSEG, 24);
   ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
   const SettlementTable& t = files.state().run.results[kTrendBound];
-  const double AE = 4.0e6 * 3.14159265 / 4.0 * 36.0 * 36.0;
-  for (int r = 0; r < kSettlementPoints; ++r) {
-    EXPECT_FLOAT_EQ(t.TOPLOAD[r], t.TIPLOAD[r]) << r;
-    const double shortening = t.TIPLOAD[r] * 2000.0 * 360.0 / AE;
-    EXPECT_NEAR(t.TOPMV[r] - t.TIPMV[r], shortening, 1e-4 * shortening + 1e-7) << r;
-  }
+  // At the last tip movement (1.8 in, 0.05 D) every clay curve stands at its last point,
+  // 0.835 of the unit side resistance, over the 288 in of the side zone.
+  const double perimeter = 3.14159265 * 36.0;
+  const double side = 0.835 * 10.0 * perimeter * 288.0 / 2000.0;
+  const double segment = 0.835 * 10.0 * perimeter * 15.0 / 2000.0;
+  EXPECT_NEAR(t.TOPLOAD[14] - t.TIPLOAD[14], side, segment / 2);
   files.Finish();
 }
 

@@ -25,11 +25,11 @@ TEST(TipMovements, LastThreeFollowTheShaftDiameter) {
 }
 
 TEST(AxialStiffness, StraightShaftIsConstant_BellGrowsToTheBase) {
-  const ShaftModel straight = BuildShaftModel(360.0f, 36.0f, 36.0f, 0.0f, 4.0e6f, 30, 0.0f);
+  const ShaftModel straight = BuildShaftModel(360.0f, 36.0f, 36.0f, 0.0f, 4.0e6f, 30, 0.0f, 360.0f);
   const float stem = 4.0e6f * 0.7854f * 36.0f * 36.0f;
   for (float z : {0.0f, 100.0f, 359.0f, 360.0f}) EXPECT_FLOAT_EQ(AxialStiffnessAt(straight, z), stem) << z;
 
-  const ShaftModel belled = BuildShaftModel(360.0f, 36.0f, 72.0f, 48.0f, 4.0e6f, 30, 0.0f);
+  const ShaftModel belled = BuildShaftModel(360.0f, 36.0f, 72.0f, 48.0f, 4.0e6f, 30, 0.0f, 360.0f);
   const float base = 4.0e6f * 0.7854f * 72.0f * 72.0f;
   EXPECT_FLOAT_EQ(AxialStiffnessAt(belled, 312.0f), stem);
   EXPECT_NEAR(AxialStiffnessAt(belled, 336.0f), 0.5f * (stem + base), 1e-6f * base);
@@ -49,7 +49,7 @@ TEST(SolveShaft, NoSideTransferAboveTheIgnoredTop_TopMovesByElasticShorteningOnl
   const float L = 360.0f, D = 36.0f, Ec = 4.0e6f, Q = 150000.0f, m = 0.25f;
   const std::vector<TzCurve> curves = {BuildSideCurve(1, 0.0f, kSand, 15.0f, D, kTrendBound),
                                        BuildSideCurve(2, 360.0f, kSand, 15.0f, D, kTrendBound)};
-  const ShaftModel shaft = BuildShaftModel(L, D, D, 0.0f, Ec, 30, L);
+  const ShaftModel shaft = BuildShaftModel(L, D, D, 0.0f, Ec, 30, L, L);
   const ShaftSolution sol = SolveShaft(shaft, curves, m, Q, kSegmentRoundLimit);
   const double shortening = static_cast<double>(Q) * L / (Ec * 3.14159265 / 4.0 * D * D);
   EXPECT_FLOAT_EQ(sol.topLoad, Q);
@@ -60,7 +60,7 @@ TEST(SolveShaft, NoSideTransferAboveTheIgnoredTop_TopMovesByElasticShorteningOnl
 TEST(SolveShaft, RoundLimitTakesTheLastValuesAndSaysWhere) {
   const std::vector<TzCurve> curves = {BuildSideCurve(1, 0.0f, kSand, 15.0f, 36.0f, kTrendBound),
                                        BuildSideCurve(2, 360.0f, kSand, 15.0f, 36.0f, kTrendBound)};
-  const ShaftModel shaft = BuildShaftModel(360.0f, 36.0f, 36.0f, 0.0f, 4.0e6f, 30, 0.0f);
+  const ShaftModel shaft = BuildShaftModel(360.0f, 36.0f, 36.0f, 0.0f, 4.0e6f, 30, 0.0f, 360.0f);
   const ShaftSolution sol = SolveShaft(shaft, curves, 0.001f, 1.0e6f, 1);
   EXPECT_GT(sol.unconverged, 0);
   EXPECT_FLOAT_EQ(sol.firstUnconvergedDepth, 354.0f);
