@@ -102,15 +102,15 @@ CapacityPoint PlotPoint(const ProblemRecord& p, const CapacityRow& r) {
 }
 
 // The hand-over record of a case whose tip row is `tip`.
-void FillHandOver(EngineState& state, const CaseSpec& spec, const CaseGeometry& g, const CaseSteps& s,
+void FillHandOver(EngineState& state, const CasePlan& plan, const CaseGeometry& g, const CaseSteps& s,
                   const StepTotals& totals, const CapacityRow& tip) {
   const ProblemRecord& p = state.problem;
   CaseHandOver& h = state.handOver;
   h = CaseHandOver{};
-  h.caseNumber = spec.caseNumber;
-  h.diameterIndex = spec.diameterIndex;
-  h.lengthIndex = spec.lengthIndex;
-  h.plotted = spec.plotted;
+  h.caseNumber = plan.caseNumber;
+  h.diameterIndex = plan.diameterIndex;
+  h.lengthIndex = plan.lengthIndex;
+  h.plotted = plan.plotted;
   // The unit side resistance goes with the depth of its step in the soil, where the t-z
   // curves lie; the shaft length it is stored under lies the bell and bottom lengths deeper.
   const int steps = std::min(s.Count(), static_cast<int>(s.z.size()));
@@ -457,18 +457,18 @@ std::vector<float> RunLengths(const ProblemRecord& p) {
   return lengths;
 }
 
-CaseOutcome AnalyzeCase(EngineState& state, DesignRun& run, const CaseSpec& spec) {
+CaseOutcome AnalyzeCase(EngineState& state, DesignRun& run, const CasePlan& plan) {
   const ProblemRecord& p = state.problem;
   CaseOutcome out;
-  const CaseGeometry g = ShaftGeometry(p, spec.D);
+  const CaseGeometry g = ShaftGeometry(p, plan.D);
   out.geometry = g;
 
-  WriteCaseHeader(state, spec);
-  WriteCaseShaftInformation(state, g, spec.length);
+  WriteCaseHeader(state, plan);
+  WriteCaseShaftInformation(state, g, plan.length);
 
   CaseRuleState rules{};
   StepTotals totals;
-  if (p.METHOD == 2) run.rockLength = spec.length;
+  if (p.METHOD == 2) run.rockLength = plan.length;
   const CaseSteps s = StepCase(state, run.profile, g, run.rockLength, rules, totals);
 
   WriteResultsLegend(state);
@@ -489,9 +489,9 @@ CaseOutcome AnalyzeCase(EngineState& state, DesignRun& run, const CaseSpec& spec
       haveTip = true;
     }
   } else if (deepest >= 0) {
-    const float bound = std::min(spec.length, s.L[deepest]);
+    const float bound = std::min(plan.length, s.L[deepest]);
     rows = DesignDepthRows(p, s, g, run.PINC, bound);
-    cutShort = spec.length > s.L[deepest] + kLengthTolerance;
+    cutShort = plan.length > s.L[deepest] + kLengthTolerance;
     if (bound >= s.L[0] - kLengthTolerance) {
       tip = RowAtLength(p, s, g, bound, deepest);
       haveTip = true;
@@ -510,7 +510,7 @@ CaseOutcome AnalyzeCase(EngineState& state, DesignRun& run, const CaseSpec& spec
     return out;
   }
   if (haveTip) {
-    FillHandOver(state, spec, g, s, totals, tip);
+    FillHandOver(state, plan, g, s, totals, tip);
     out.handedOver = true;
   }
   return out;
@@ -546,17 +546,17 @@ void SearchDesign(EngineState& state, int& status) {
   for (std::size_t li = 0; li < lengths.size(); ++li) {
     MostEfficientShaft best;
     for (std::size_t di = 0; di < diameters.size(); ++di) {
-      CaseSpec spec;
-      spec.caseNumber = ++caseNumber;
-      spec.lengthIndex = static_cast<int>(li) + 1;
-      spec.diameterIndex = static_cast<int>(di) + 1;
-      spec.D = diameters[di];
-      spec.length = lengths[li];
-      spec.plotted = plottedAt(lengths[li]);
-      state.run.chart.NDIAC = std::max(state.run.chart.NDIAC, spec.diameterIndex);
-      state.run.chart.NLENC = spec.lengthIndex;
+      CasePlan plan;
+      plan.caseNumber = ++caseNumber;
+      plan.lengthIndex = static_cast<int>(li) + 1;
+      plan.diameterIndex = static_cast<int>(di) + 1;
+      plan.D = diameters[di];
+      plan.length = lengths[li];
+      plan.plotted = plottedAt(lengths[li]);
+      state.run.chart.NDIAC = std::max(state.run.chart.NDIAC, plan.diameterIndex);
+      state.run.chart.NLENC = plan.lengthIndex;
 
-      const CaseOutcome out = AnalyzeCase(state, run, spec);
+      const CaseOutcome out = AnalyzeCase(state, run, plan);
       if (!out.designReached) {
         status = kStatusNeedAnotherLayer;
         return;
@@ -571,7 +571,7 @@ void SearchDesign(EngineState& state, int& status) {
           status = settled;
           return;
         }
-      } else if (spec.plotted) {
+      } else if (plan.plotted) {
         WriteEmptyPlottedLine(state);
       }
     }

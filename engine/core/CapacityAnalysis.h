@@ -120,7 +120,7 @@ std::vector<CapacityRow> DesignDepthRows(const ProblemRecord& p, const CaseSteps
                                          float PINC, float bound);
 
 // One case of the enumeration.
-struct CaseSpec {
+struct CasePlan {
   int caseNumber = 1;
   int lengthIndex = 1;
   int diameterIndex = 1;
@@ -152,7 +152,7 @@ struct CaseOutcome {
 
 // One case: header, shaft information, the capacity table, the collected messages, the
 // hand-over record; METHOD 1 without the design load reached writes the stop message.
-CaseOutcome AnalyzeCase(EngineState& state, DesignRun& run, const CaseSpec& spec);
+CaseOutcome AnalyzeCase(EngineState& state, DesignRun& run, const CasePlan& plan);
 
 // The case enumeration of the run with the load-settlement call after each case and the
 // most efficient shaft after each sweep of more than one diameter. Sets status 7 when the

@@ -64,13 +64,13 @@ void WriteComputationResultsHeading(EngineState& state) {
   state.units.Write(kUnitReport, Record().X(5).T(Dashes(19)));
 }
 
-void WriteCaseHeader(EngineState& state, const CaseSpec& spec) {
+void WriteCaseHeader(EngineState& state, const CasePlan& plan) {
   for (int unit : {kUnitReport, kUnitConsole, kUnitRunNotes}) {
     UnitTable& u = state.units;
     u.WriteEmpty(unit, 3);
-    u.Write(unit, Record().X(5).T("- CASE ANALYZED      : ").I(5, spec.caseNumber));
-    u.Write(unit, Record().X(5).T("  VARIATION LENGTH   : ").I(5, spec.lengthIndex));
-    u.Write(unit, Record().X(5).T("  VARIATION DIAMETER : ").I(5, spec.diameterIndex));
+    u.Write(unit, Record().X(5).T("- CASE ANALYZED      : ").I(5, plan.caseNumber));
+    u.Write(unit, Record().X(5).T("  VARIATION LENGTH   : ").I(5, plan.lengthIndex));
+    u.Write(unit, Record().X(5).T("  VARIATION DIAMETER : ").I(5, plan.diameterIndex));
   }
 }
 

@@ -12,7 +12,7 @@ namespace tvx {
 void WriteComputationResultsHeading(EngineState& state);
 
 // Report, console and run notes.
-void WriteCaseHeader(EngineState& state, const CaseSpec& spec);
+void WriteCaseHeader(EngineState& state, const CasePlan& plan);
 
 // Opens ROCKMSG.DAT for the messages of the case (an empty first record), then writes the
 // shaft lines; stem and base diameter and the METHOD 2 shaft length also to the run notes.

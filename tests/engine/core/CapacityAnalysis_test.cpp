@@ -428,14 +428,14 @@ TEST(HandOver, DesignDepthCaseHandsOnItsLengthsAndTip) {
   ScratchDir dir;
   // Bell 2.5 at 30 deg on a 3 ft stem (H 4.147 ft), 2 ft ignored at the bottom, tip at 40 ft.
   PreparedRun r = Prepare(Join(Problem("1", "2 1 1 1 0 2 0 0 0 0 0", "3 3 2.5 30 0 2 3600000", "1 10 40 2 3")));
-  CaseSpec spec;
-  spec.caseNumber = 4;
-  spec.lengthIndex = 2;
-  spec.diameterIndex = 3;
-  spec.D = 3;
-  spec.length = 40;
-  spec.plotted = false;
-  const CaseOutcome out = AnalyzeCase(*r.state, r.run, spec);
+  CasePlan plan;
+  plan.caseNumber = 4;
+  plan.lengthIndex = 2;
+  plan.diameterIndex = 3;
+  plan.D = 3;
+  plan.length = 40;
+  plan.plotted = false;
+  const CaseOutcome out = AnalyzeCase(*r.state, r.run, plan);
   ASSERT_TRUE(out.handedOver);
   const CaseHandOver& h = r.state->handOver;
   EXPECT_EQ(h.caseNumber, 4);
