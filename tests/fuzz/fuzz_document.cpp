@@ -25,9 +25,11 @@ struct TFuzzWorld {
   std::unique_ptr<TSoilProfileTables> Tables;
 };
 
+// Kept until the process ends and never destroyed: the tables' registry is a static of
+// its own, which may be gone before this one would be.
 TFuzzWorld& World() {
-  static TFuzzWorld world;
-  return world;
+  static TFuzzWorld* world = new TFuzzWorld;
+  return *world;
 }
 
 void Fail(const QString& what, int filter) {

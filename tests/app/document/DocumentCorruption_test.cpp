@@ -177,8 +177,9 @@ class DocumentCorruption : public DocumentTest {
                        std::unique_ptr<TProgramData>& doc) {
     fMessages->Clear();
     fTables->SetDataChanged(true);
+    const QString userPoint = QLocale().decimalPoint();
     doc = Open(WriteBytes(QStringLiteral("corrupt.tv8d"), bytes), filter, &outcome);
-    if (QString fault = ReadFaults(*doc, outcome, QStringLiteral(",")); !fault.isEmpty())
+    if (QString fault = ReadFaults(*doc, outcome, userPoint); !fault.isEmpty())
       return fault;
     if (fMessages->Texts() != outcome.Messages)
       return QStringLiteral("the user was shown: ") + fMessages->Texts().join(QLatin1Char('|'));
@@ -228,6 +229,45 @@ TEST_F(DocumentCorruption, EveryCorruptedFile_ReadsSoundlyAndKeepsWhatWasRead) {
   }
   EXPECT_EQ(failures, 0);
   EXPECT_EQ(QLocale().decimalPoint(), QStringLiteral(","));
+}
+
+}  // namespace
+
+namespace {
+
+struct FoundFault {
+  const char* Name;
+  QByteArray Bytes;
+};
+
+const QByteArray kHead =
+    "2 1 1 1 1 2 0 0 0 0 0\r\n3 3 0 0 0 0 3600000\r\n1 10 50 2.5 3\r\n";
+
+// Files that once broke the reading or the saving. The soil type case overflowed in the
+// choice of the layer's parameter table, which the sanitizer build of the fuzz target
+// reports; the title case changed the title at every save.
+TEST_F(DocumentCorruption, FilesThatOnceBrokeTheReader_ReadSoundlyAndSaveStably) {
+  const FoundFault cases[] = {
+      {"smallest whole number as a soil type", "Soil type\r\n1\r\n" + kHead + "-2147483648 20 \r\n"},
+      {"title beginning with a byte-order mark after the file's own",
+       "\xEF\xBB\xBF\xEF\xBB\xBFMarked title\r\n1\r\n" + kHead + "11 20 \r\n"},
+  };
+  for (const FoundFault& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TReadOutcome outcome;
+    std::unique_ptr<TProgramData> doc;
+    EXPECT_EQ(ReadAndCheck(c.Bytes, TProgramData::kFilterCurrent, outcome, doc).toStdString(), "");
+    EXPECT_TRUE(outcome.Complete) << outcome.Messages.join(QLatin1Char('|')).toStdString();
+  }
+  // The smallest type code is kept as a layer line alone; the title loses only its marks.
+  EXPECT_EQ(Open(WriteBytes(QStringLiteral("type.tv8d"), cases[0].Bytes))->Tables().D().GetIntValue(
+                kLayerSoilType, 0),
+            -2147483647 - 1);
+  EXPECT_EQ(fTables->LayerTable(0), nullptr);
+  auto marked = Open(WriteBytes(QStringLiteral("marked.tv8d"), cases[1].Bytes));
+  marked->FileName = Path(QStringLiteral("marked-saved.tv8d"));
+  marked->Save();
+  EXPECT_EQ(Open(marked->FileName)->Title, QStringLiteral("Marked title"));
 }
 
 }  // namespace
