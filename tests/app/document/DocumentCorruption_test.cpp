@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QLocale>
 
 #include "DocumentSoundness.h"
@@ -148,8 +151,28 @@ QList<LayerLines> LayerPlaces(const TProgramData& doc, int filter) {
   return places;
 }
 
+// The sweep writes and reads some fifty thousand small files: on a memory file system
+// where the machine has one, so that it takes seconds and not minutes on a slow disk.
+QString ScratchTemplate() {
+  const QFileInfo shm(QStringLiteral("/dev/shm"));
+  if (shm.isDir() && shm.isWritable()) return QStringLiteral("/dev/shm/torvex-sweep-XXXXXX");
+  return QDir::tempPath() + QStringLiteral("/torvex-sweep-XXXXXX");
+}
+
 class DocumentCorruption : public DocumentTest {
  protected:
+  DocumentCorruption() : fScratch(ScratchTemplate()) {}
+
+  QString ScratchFile(const QString& name, const QByteArray& bytes = QByteArray()) const {
+    const QString path = fScratch.filePath(name);
+    if (!bytes.isNull()) {
+      QFile file(path);
+      EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+      file.write(bytes);
+    }
+    return path;
+  }
+
   // The saved form of every example in English and in SI, and the older-release fixtures.
   QList<BaseFile> BaseFiles() {
     QList<BaseFile> files;
@@ -178,15 +201,17 @@ class DocumentCorruption : public DocumentTest {
     fMessages->Clear();
     fTables->SetDataChanged(true);
     const QString userPoint = QLocale().decimalPoint();
-    doc = Open(WriteBytes(QStringLiteral("corrupt.tv8d"), bytes), filter, &outcome);
+    doc = Open(ScratchFile(QStringLiteral("corrupt.tv8d"), bytes), filter, &outcome);
     if (QString fault = ReadFaults(*doc, outcome, userPoint); !fault.isEmpty())
       return fault;
     if (fMessages->Texts() != outcome.Messages)
       return QStringLiteral("the user was shown: ") + fMessages->Texts().join(QLatin1Char('|'));
     if (!outcome.Complete) return QString();
-    return SaveStabilityFaults(*doc, Path(QStringLiteral("first.tv8d")),
-                               Path(QStringLiteral("second.tv8d")));
+    return SaveStabilityFaults(*doc, ScratchFile(QStringLiteral("first.tv8d")),
+                               ScratchFile(QStringLiteral("second.tv8d")));
   }
+
+  QTemporaryDir fScratch;
 };
 
 TEST_F(DocumentCorruption, EveryCorruptedFile_ReadsSoundlyAndKeepsWhatWasRead) {
