@@ -70,8 +70,11 @@ void WriteParameterLine(TRecordWriter& w, const TGridTable& d, int layer, const 
 }
 
 // The title is one line of the file: line breaks in it would shift every record after it.
+// Nor may it begin with the invisible byte-order mark: at the start of a file a reader takes
+// that for the file's encoding mark and drops it, so the title would change with every save.
 QString TitleLine(const QString& title) {
   QString line = title;
+  while (line.startsWith(QChar(0xFEFF))) line.remove(0, 1);
   line.replace(QLatin1String("\r\n"), QLatin1String(" "));
   line.replace(QLatin1Char('\r'), QLatin1Char(' '));
   line.replace(QLatin1Char('\n'), QLatin1Char(' '));

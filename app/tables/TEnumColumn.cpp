@@ -85,5 +85,5 @@ QWidget* TEnumColumn::NewControl(QWidget* parent, int row) {
 void TEnumColumn::ShowValueInControl(QWidget* control, int row) {
   auto* box = static_cast<QComboBox*>(control);
   const QSignalBlocker block(box);
-  box->setCurrentIndex(row < Count() ? fValues[std::size_t(row)] - 1 : -1);
+  box->setCurrentIndex(row < Count() ? ChoiceIndex(fValues[std::size_t(row)]) : -1);
 }

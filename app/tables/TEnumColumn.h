@@ -7,6 +7,10 @@
 
 #include "TColumn.h"
 
+// The 0-based position of a choice value, -1 for a value below 1 (a file can hold any
+// whole number, down to the smallest).
+constexpr int ChoiceIndex(int value) { return value >= 1 ? value - 1 : -1; }
+
 class TEnumColumn : public TColumn {
  public:
   static constexpr int kClassId = 0;

@@ -20,7 +20,7 @@ TTableColumn::TCell TTableColumn::MakeCell(int row) const {
   int entry = 0;
   const TColumn* first = fOwner->GetColumn(0);
   if (const auto* choice = dynamic_cast<const TEnumColumn*>(first))
-    entry = row < choice->Count() ? choice->GetIntValue(row) - 1 : -1;
+    entry = row < choice->Count() ? ChoiceIndex(choice->GetIntValue(row)) : -1;
   const TGridTable* source = fTemplates.Resolve(entry);
   // A template that (through its own table columns) names itself would be copied without
   // end: inside a copy of a template, that template is not copied again.
