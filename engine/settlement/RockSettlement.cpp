@@ -137,6 +137,14 @@ void WriteRockHeading(EngineState& state) {
   u.Write(kUnitReport, Record().X(15).T(std::string(42, '-')).X(3));
 }
 
+// Every rock curve begins the same way: its heading in the report, an empty trend table,
+// and the tip located in the profile (false when the curve is abandoned).
+bool StartRockCurve(RockCase& c) {
+  WriteRockHeading(c.state);
+  c.table = SettlementTable{};
+  return LocateTip(c);
+}
+
 // Movements in output units (inches or metres), loads too in SI (kN), for every point
 // whose top movement is above 0; points at 0 stay as they are.
 void ConvertToOutputUnits(RockCase& c, bool convertTip) {
@@ -226,10 +234,8 @@ Carried CarryThroughOverburden(RockCase& c, int above, float P, float m0, float 
 bool IsRockTipType(int KSOIL) { return KSOIL >= kStrongRock && KSOIL <= kStrongRockBoth; }
 
 void ComputeStrongRockSettlement(EngineState& state) {
-  WriteRockHeading(state);
   RockCase c(state);
-  c.table = SettlementTable{};
-  if (!LocateTip(c)) return;
+  if (!StartRockCurve(c)) return;
   const ProblemRecord& p = c.p;
   const int T = c.T;
   const float L = c.L;
@@ -305,10 +311,8 @@ void ComputeStrongRockSettlement(EngineState& state) {
 }
 
 void ComputeWeakRockSettlement(EngineState& state) {
-  WriteRockHeading(state);
   RockCase c(state);
-  c.table = SettlementTable{};
-  if (!LocateTip(c)) return;
+  if (!StartRockCurve(c)) return;
   const ProblemRecord& p = c.p;
   const int T = c.T;
   const float L = c.L;
@@ -431,10 +435,8 @@ void ComputeWeakRockSettlement(EngineState& state) {
 }
 
 void ComputeDecomposedRockSettlement(EngineState& state) {
-  WriteRockHeading(state);
   RockCase c(state);
-  c.table = SettlementTable{};
-  if (!LocateTip(c)) return;
+  if (!StartRockCurve(c)) return;
   const ProblemRecord& p = c.p;
   const int T = c.T;
   const float L = c.L;

@@ -6,17 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdio>
 #include <regex>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "../core/CaseName.h"
 #include "EngineTestSupport.h"
+#include "PlotDataReader.h"
 #include "RunStatus.h"
 
 namespace tvx {
@@ -120,146 +119,6 @@ RockCurve RockTableAt(const Lines& report, std::size_t at, bool si) {
   return c;
 }
 
-// The desktop program's way of taking the plot-data file: words across line ends, with a skip
-// to the next line after the design charts and after the q-w curves.
-class PlotWords {
- public:
-  explicit PlotWords(const Lines& lines) {
-    for (const std::string& l : lines) {
-      std::istringstream ss(l);
-      std::vector<std::string> words;
-      for (std::string w; ss >> w;) words.push_back(w);
-      fLines.push_back(words);
-    }
-  }
-  double Real() {
-    const std::string w = Word();
-    char* end = nullptr;
-    const double v = std::strtod(w.c_str(), &end);
-    if (end == w.c_str() || *end != '\0') throw std::runtime_error("not a number: " + w);
-    return v;
-  }
-  long Int() {
-    const std::string w = Word();
-    char* end = nullptr;
-    const long v = std::strtol(w.c_str(), &end, 10);
-    if (end == w.c_str() || *end != '\0') throw std::runtime_error("not an integer: " + w);
-    return v;
-  }
-  void SkipRestOfLine() {
-    if (fWord > 0) {
-      ++fLine;
-      fWord = 0;
-    }
-  }
-  bool AtEnd() {
-    NextWordLine();
-    return fLine >= fLines.size();
-  }
-
- private:
-  void NextWordLine() {
-    while (fLine < fLines.size() && fWord >= fLines[fLine].size()) {
-      ++fLine;
-      fWord = 0;
-    }
-  }
-  std::string Word() {
-    NextWordLine();
-    if (fLine >= fLines.size()) throw std::runtime_error("end of file inside a section");
-    return fLines[fLine][fWord++];
-  }
-  std::vector<std::vector<std::string>> fLines;
-  std::size_t fLine = 0, fWord = 0;
-};
-
-using Point4 = std::array<double, 4>;  // top load, top movement, tip load, tip movement
-
-struct PlottedLine {
-  long NLINES = 0, NPTS = 0, NBLK = 0;
-  std::vector<std::vector<Point4>> blocks;
-};
-
-struct ChartSection {
-  long NCHART = 0, NDIAC = 0, NLENC = 0;
-  std::vector<double> settlements;
-  std::vector<std::vector<double>> diameters;                             // [settlement][diameter]
-  std::vector<std::vector<std::vector<std::array<double, 2>>>> points;  // [settlement][diameter][length]
-};
-
-struct PlotFile {
-  std::vector<PlottedLine> lines;
-  ChartSection chart;
-  bool appended = false;
-  long NTZ = -1, NQW = -1;
-};
-
-PlotFile ReadPlotFile(const Lines& lines, bool charts, bool printedCurves) {
-  PlotWords r(lines);
-  PlotFile f;
-  for (long line = 0; line == 0 || line < f.lines[0].NLINES; ++line) {
-    PlottedLine p;
-    p.NLINES = r.Int();
-    p.NPTS = r.Int();
-    p.NBLK = r.Int();
-    for (long k = 0; k < p.NPTS * 7; ++k) r.Real();
-    // The first header tells whether the bound blocks are read, for every line.
-    const long first = f.lines.empty() ? p.NBLK : f.lines[0].NBLK;
-    for (int b = 0; b < (first > 2 ? 3 : 1); ++b) {
-      std::vector<Point4> block(15);
-      for (Point4& pt : block)
-        for (double& v : pt) v = r.Real();
-      p.blocks.push_back(block);
-    }
-    f.lines.push_back(p);
-  }
-  if (charts) {
-    ChartSection& c = f.chart;
-    c.NCHART = r.Int();
-    c.NDIAC = r.Int();
-    c.NLENC = r.Int();
-    for (long i = 0; i < c.NCHART; ++i) {
-      c.settlements.push_back(r.Real());
-      c.diameters.emplace_back();
-      c.points.emplace_back();
-      for (long j = 0; j < c.NDIAC; ++j) {
-        c.diameters.back().push_back(r.Real());
-        c.points.back().emplace_back();
-        for (long k = 0; k < c.NLENC; ++k) {
-          const double length = r.Real();
-          c.points.back().back().push_back({length, r.Real()});
-        }
-      }
-    }
-  }
-  r.SkipRestOfLine();
-  if (r.AtEnd()) return f;
-  f.appended = true;
-  auto readCurves = [&r](long count, bool twoIntsFirst) {
-    for (long j = 0; j < count; ++j) {
-      r.Int();
-      if (twoIntsFirst) {
-        r.Int();
-        r.Real();
-      } else {
-        r.Real();
-        r.Int();
-      }
-      for (int p = 0; p < 20; ++p) r.Real();
-    }
-  };
-  if (printedCurves) readCurves(r.Int(), true);
-  f.NTZ = r.Int();
-  readCurves(f.NTZ, true);
-  f.NQW = r.Int();
-  readCurves(f.NQW, false);
-  r.SkipRestOfLine();
-  if (r.AtEnd()) return f;
-  for (long k = 0; k < 15 * (f.lines[0].NPTS - 2) * 3; ++k) r.Real();
-  if (!r.AtEnd()) throw std::runtime_error("words after the load distributions");
-  return f;
-}
-
 // ---------------------------------------------------------------------------------------------
 // Rock-tip examples: heading, table, note and plot-data blocks.
 
@@ -310,17 +169,17 @@ TEST_P(RockTipExamples, CurveInTheReportAndThePlotData_NoteWhereItApplies) {
 
   // The plot data: one line per plotted case with three blocks, the trend block holding the
   // printed curve; with the first tip in rock nothing is appended after them.
-  const PlotFile plot = ReadPlotFile(x.run.PlotLines(), false, false);
+  const test::PlotContents plot = test::ReadPlotFile(x.run.PlotLines(), false, false);
   ASSERT_EQ(static_cast<long>(plot.lines.size()), plot.lines[0].NLINES);
   ASSERT_EQ(plot.lines.size(), curves.size());
   EXPECT_FALSE(plot.appended);
   for (std::size_t n = 0; n < plot.lines.size(); ++n) {
-    const PlottedLine& line = plot.lines[n];
+    const test::PlottedLine& line = plot.lines[n];
     EXPECT_EQ(line.NBLK, 3);
     ASSERT_EQ(line.blocks.size(), 3u);
     // Three digits in the plot data against four in the report.
     for (std::size_t k = 0; k < 15; ++k) {
-      const Point4& p = line.blocks[0][k];
+      const auto& p = line.blocks[0][k];
       EXPECT_NEAR(p[0], curves[n].load[k], 5e-3 * curves[n].load[k]) << "point " << k + 1;
       EXPECT_NEAR(p[1], curves[n].move[k], 5e-3 * curves[n].move[k]) << "point " << k + 1;
     }
@@ -521,23 +380,22 @@ TEST_P(ChartExamples, ReportAndPlotDataHoldTheSameCharts) {
 
   // The plot data, read word by word to its end: the lengths in inches from the longest
   // shaft (the first of the case loop), the loads in pounds, in both unit systems.
-  const PlotFile plot = ReadPlotFile(x.run.PlotLines(), true, e.printedCurves);
-  const ChartSection& c = plot.chart;
-  EXPECT_EQ(c.NCHART, static_cast<long>(ns));
-  EXPECT_EQ(c.NDIAC, static_cast<long>(nd));
-  EXPECT_EQ(c.NLENC, static_cast<long>(nl));
-  ASSERT_EQ(c.settlements.size(), ns);
+  const test::PlotContents plot = test::ReadPlotFile(x.run.PlotLines(), e.printedCurves, true);
+  EXPECT_EQ(plot.NCHART, static_cast<long>(ns));
+  EXPECT_EQ(plot.NDIAC, static_cast<long>(nd));
+  EXPECT_EQ(plot.NLENC, static_cast<long>(nl));
+  ASSERT_EQ(plot.chartSettlements.size(), ns);
   const double inchesPerLength = e.si ? 39.37 : 12.0;
   const double lbPerLoad = e.si ? 224.82 : 2000.0;
   for (std::size_t i = 0; i < ns; ++i) {
-    EXPECT_NEAR(c.settlements[i], e.settlements[i], 1e-6);
-    ASSERT_EQ(c.diameters[i].size(), nd);
+    EXPECT_NEAR(plot.chartSettlements[i], e.settlements[i], 1e-6);
+    ASSERT_EQ(plot.chartDiameters[i].size(), nd);
     for (std::size_t j = 0; j < nd; ++j) {
       // Diameters in inches, SI runs in metres.
-      EXPECT_NEAR(c.diameters[i][j], e.si ? e.diameters[j] : 12.0 * e.diameters[j], 1e-4);
-      ASSERT_EQ(c.points[i][j].size(), nl);
+      EXPECT_NEAR(plot.chartDiameters[i][j], e.si ? e.diameters[j] : 12.0 * e.diameters[j], 1e-4);
+      ASSERT_EQ(plot.chartPoints[i][j].size(), nl);
       for (std::size_t k = 0; k < nl; ++k) {
-        const auto& [lengthIn, loadLb] = c.points[i][j][k];
+        const auto& [lengthIn, loadLb] = plot.chartPoints[i][j][k];
         const std::size_t row = nl - 1 - k;
         EXPECT_NEAR(lengthIn / inchesPerLength, e.lengths[row], 0.006);
         EXPECT_NEAR(loadLb / lbPerLoad, charts[i][row][j + 1], 0.0051);
@@ -633,12 +491,12 @@ TEST(ChartRunWithRockTips, RockTipRowsAreLabelledWithZeroLoads) {
     ++tables;
   }
   EXPECT_EQ(tables, 3u);
-  const PlotFile plot = ReadPlotFile(run.PlotLines(), true, false);
-  ASSERT_EQ(plot.chart.NLENC, 4);
+  const test::PlotContents plot = test::ReadPlotFile(run.PlotLines(), false, true);
+  ASSERT_EQ(plot.NLENC, 4);
   for (std::size_t j = 0; j < 3; ++j) {
-    EXPECT_NEAR(plot.chart.points[0][j][0][0], 480.0, 1e-3);
-    EXPECT_EQ(plot.chart.points[0][j][0][1], 0.0);
-    EXPECT_NEAR(plot.chart.diameters[0][j], 12.0 * e.diameters[j], 1e-4);
+    EXPECT_NEAR(plot.chartPoints[0][j][0][0], 480.0, 1e-3);
+    EXPECT_EQ(plot.chartPoints[0][j][0][1], 0.0);
+    EXPECT_NEAR(plot.chartDiameters[0][j], 12.0 * e.diameters[j], 1e-4);
   }
   EXPECT_FALSE(plot.appended) << "the first case's tip is in rock: no t-z sections";
 }

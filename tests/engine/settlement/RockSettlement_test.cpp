@@ -350,7 +350,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct DegenerateCase {
   const char* what;
-  std::function<void(RockFixture&)> build;
+  void (*base)(RockFixture&);                 // the sound profile of the method
+  std::function<void(RockFixture&)> change;   // the input the closed form cannot use
   const char* note;     // expected run-notes text
   bool zeroTable;       // the curve is dropped
 };
@@ -401,7 +402,8 @@ TEST_P(RockSettlementDegenerate, NotesAndKeepsTheTableFinite) {
   f.s.run.KBOUND = 3;
   f.s.run.results[2].TOPLOAD[0] = 7.0f;
   f.s.run.results[3].TOPMV[0] = 8.0f;
-  GetParam().build(f);
+  GetParam().base(f);
+  GetParam().change(f);
   ASSERT_TRUE(SettleRockTip(f.s));
   const SettlementTable& t = f.Trend();
   EXPECT_TRUE(AllFinite(t));
@@ -418,95 +420,58 @@ TEST_P(RockSettlementDegenerate, NotesAndKeepsTheTableFinite) {
 INSTANTIATE_TEST_SUITE_P(
     Inputs, RockSettlementDegenerate,
     ::testing::Values(
-        DegenerateCase{"strong rock socket diameter zero takes the stem",
-                       [](RockFixture& f) {
-                         StrongRockOverClay(f);
-                         f.s.problem.layer[3].BDS = {0.0f, 0.0f};
-                       },
+        DegenerateCase{"strong rock socket diameter zero takes the stem", StrongRockOverClay,
+                       [](RockFixture& f) { f.s.problem.layer[3].BDS = {0.0f, 0.0f}; },
                        "THE SOCKET DIAMETER OF THE ROCK AT THE TIP IS ZERO.", false},
-        DegenerateCase{"strong rock and stem diameter zero",
+        DegenerateCase{"strong rock and stem diameter zero", StrongRockOverClay,
                        [](RockFixture& f) {
-                         StrongRockOverClay(f);
                          f.s.problem.layer[3].BDS = {0.0f, 0.0f};
                          f.s.handOver.D = 0.0f;
                        },
                        "THE SHAFT DIAMETER OF THIS CASE IS ZERO.", true},
-        DegenerateCase{"strong rock modulus zero",
-                       [](RockFixture& f) {
-                         StrongRockOverClay(f);
-                         f.s.problem.layer[3].EL = {0.0f, 0.0f};
-                       },
+        DegenerateCase{"strong rock modulus zero", StrongRockOverClay,
+                       [](RockFixture& f) { f.s.problem.layer[3].EL = {0.0f, 0.0f}; },
                        "THE MODULUS OF THE ROCK OR SOIL AT THE TIP IS ZERO OR OUT OF RANGE.", true},
-        DegenerateCase{"strong rock tip at the rock top has no socket",
-                       [](RockFixture& f) {
-                         StrongRockOverClay(f);
-                         f.s.handOver.tipDepth = 20.0f;
-                       },
+        DegenerateCase{"strong rock tip at the rock top has no socket", StrongRockOverClay,
+                       [](RockFixture& f) { f.s.handOver.tipDepth = 20.0f; },
                        "THE ROCK SOCKET HAS NO LENGTH BELOW THE TOP OF THE ROCK.", true},
-        DegenerateCase{"strong rock tip above the rock top",
-                       [](RockFixture& f) {
-                         StrongRockOverClay(f);
-                         f.s.handOver.tipDepth = 15.0f;
-                       },
+        DegenerateCase{"strong rock tip above the rock top", StrongRockOverClay,
+                       [](RockFixture& f) { f.s.handOver.tipDepth = 15.0f; },
                        "THE ROCK SOCKET HAS NO LENGTH BELOW THE TOP OF THE ROCK.", true},
-        DegenerateCase{"strong rock concrete modulus zero",
-                       [](RockFixture& f) {
-                         StrongRockOverClay(f);
-                         f.s.problem.Ec = 0.0f;
-                       },
+        DegenerateCase{"strong rock concrete modulus zero", StrongRockOverClay,
+                       [](RockFixture& f) { f.s.problem.Ec = 0.0f; },
                        "THE ELASTIC MODULUS OF THE SHAFT (Ec) IS ZERO.", true},
-        DegenerateCase{"strong rock modulus beyond the float range",
-                       [](RockFixture& f) {
-                         StrongRockOverClay(f);
-                         f.s.problem.layer[3].EL = {3e38f, 3e38f};
-                       },
+        DegenerateCase{"strong rock modulus beyond the float range", StrongRockOverClay,
+                       [](RockFixture& f) { f.s.problem.layer[3].EL = {3e38f, 3e38f}; },
                        "THE MODULUS OF THE ROCK OR SOIL AT THE TIP IS ZERO OR OUT OF RANGE.", true},
-        DegenerateCase{"weak rock socket diameter zero takes the stem",
-                       [](RockFixture& f) {
-                         WeakRockOverSand(f);
-                         f.s.problem.layer[3].BDS = {0.0f, 0.0f};
-                       },
+        DegenerateCase{"weak rock socket diameter zero takes the stem", WeakRockOverSand,
+                       [](RockFixture& f) { f.s.problem.layer[3].BDS = {0.0f, 0.0f}; },
                        "THE SOCKET DIAMETER OF THE ROCK AT THE TIP IS ZERO.", false},
-        DegenerateCase{"weak rock strength zero keeps the side above the rock",
-                       [](RockFixture& f) {
-                         WeakRockOverSand(f);
-                         f.s.problem.layer[3].QUR = {0.0f, 0.0f};
-                       },
+        DegenerateCase{"weak rock strength zero keeps the side above the rock", WeakRockOverSand,
+                       [](RockFixture& f) { f.s.problem.layer[3].QUR = {0.0f, 0.0f}; },
                        "THE COMPRESSIVE STRENGTH OF THE WEAK ROCK AT THE TIP IS ZERO.", false},
-        DegenerateCase{"weak rock modulus zero",
-                       [](RockFixture& f) {
-                         WeakRockOverSand(f);
-                         f.s.problem.layer[3].EL = {0.0f, 0.0f};
-                       },
+        DegenerateCase{"weak rock modulus zero", WeakRockOverSand,
+                       [](RockFixture& f) { f.s.problem.layer[3].EL = {0.0f, 0.0f}; },
                        "THE MODULUS OF THE ROCK OR SOIL AT THE TIP IS ZERO OR OUT OF RANGE.", true},
-        DegenerateCase{"weak rock very stiff shaft drives Gamma1 below zero",
-                       [](RockFixture& f) {
-                         WeakRockOverSand(f);
-                         f.s.problem.Ec = 1e30f;
-                       },
+        DegenerateCase{"weak rock very stiff shaft drives Gamma1 below zero", WeakRockOverSand,
+                       [](RockFixture& f) { f.s.problem.Ec = 1e30f; },
                        "THE SOCKET FACTORS OF THE WEAK ROCK ARE OUT OF RANGE.", false},
-        DegenerateCase{"decomposed rock logarithm of a non-positive value",
+        DegenerateCase{"decomposed rock logarithm of a non-positive value", DecomposedOverClay,
                        [](RockFixture& f) {
-                         DecomposedOverClay(f);
                          f.s.problem.layer[3].BLOWS = {1.0f, 40.0f};  // rho 0.025
                        },
                        "THE ELASTIC SHAFT SOLUTION HAS NO VALUE FOR THESE INPUTS.", true},
-        DegenerateCase{"decomposed rock without blow count or modulus",
-                       [](RockFixture& f) {
-                         DecomposedOverClay(f);
-                         f.s.problem.layer[3].BLOWS = {0.0f, 0.0f};
-                       },
+        DegenerateCase{"decomposed rock without blow count or modulus", DecomposedOverClay,
+                       [](RockFixture& f) { f.s.problem.layer[3].BLOWS = {0.0f, 0.0f}; },
                        "THE MODULUS OF THE ROCK OR SOIL AT THE TIP IS ZERO OR OUT OF RANGE.", true},
-        DegenerateCase{"decomposed rock without socket or shaft diameter",
+        DegenerateCase{"decomposed rock without socket or shaft diameter", DecomposedOverClay,
                        [](RockFixture& f) {
-                         DecomposedOverClay(f);
                          f.s.problem.layer[3].BDS = {0.0f, 0.0f};
                          f.s.problem.DSTART = 0.0f;
                        },
                        "THE SHAFT DIAMETER OF THIS CASE IS ZERO.", true},
-        DegenerateCase{"decomposed rock without effective stress",
+        DegenerateCase{"decomposed rock without effective stress", DecomposedOverClay,
                        [](RockFixture& f) {
-                         DecomposedOverClay(f);
                          f.s.problem.layer[2].GAMMA = {0.0f, 0.0f};
                          f.s.problem.layer[3].GAMMA = {0.0f, 0.0f};
                        },

@@ -95,12 +95,15 @@ PlotContents ReadPlotFile(const std::vector<std::string>& lines, bool printedCur
     if (c.NCHART < 0 || c.NCHART > 10 || c.NDIAC < 0 || c.NDIAC > 20 || c.NLENC < 0 || c.NLENC > 100)
       throw std::runtime_error("design-chart counts out of range");
     for (long i = 0; i < c.NCHART; ++i) {
-      r.Real();
+      c.chartSettlements.push_back(r.Real());
+      c.chartDiameters.emplace_back();
+      c.chartPoints.emplace_back();
       for (long j = 0; j < c.NDIAC; ++j) {
-        r.Real();
+        c.chartDiameters.back().push_back(r.Real());
+        c.chartPoints.back().emplace_back();
         for (long k = 0; k < c.NLENC; ++k) {
-          r.Real();
-          r.Real();
+          const double length = r.Real();
+          c.chartPoints.back().back().push_back({length, r.Real()});
         }
       }
     }

@@ -23,9 +23,13 @@ struct PlotContents {
   long NLINES = 0, NPTS = 0, NBLK = 0;
   std::vector<long> headerNBLK;
   std::vector<PlottedLine> lines;
-  // The appended sections; -1 where absent.
-  // The design charts; -1 where absent.
+  // The design charts; counts -1 where absent. Per settlement: the diameters, and per
+  // diameter the (length, load) points.
   long NCHART = -1, NDIAC = -1, NLENC = -1;
+  std::vector<double> chartSettlements;
+  std::vector<std::vector<double>> chartDiameters;                             // [settlement][diameter]
+  std::vector<std::vector<std::vector<std::array<double, 2>>>> chartPoints;  // [settlement][diameter][length]
+  // The appended sections; -1 where absent.
   bool appended = false;
   long NTZDEP = -1, NTZ = -1, NQW = -1;
   long loadDistValues = 0;
