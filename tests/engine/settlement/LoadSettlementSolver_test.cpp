@@ -57,6 +57,28 @@ TEST(SolveShaft, NoSideTransferAboveTheIgnoredTop_TopMovesByElasticShorteningOnl
   EXPECT_EQ(sol.unconverged, 0);
 }
 
+// One 10 ft segment of a 12 in shaft, moved far beyond the clay curve's last point so the
+// load transfer is the flat 0.835 tmax: side area 3.1416 x 12 x 120 = 4523.904 sq in, load
+// taken 37774.6 lb, middle load 68887.3 lb, AE = 4e6 x 0.7854 x 144 = 452390400 lb.
+TEST(SolveShaft, OneSegment_LoadsAndMovementsMatchHandValues) {
+  const std::vector<TzCurve> curves = {BuildSideCurve(1, 0.0f, kClay, 10.0f, 12.0f, kTrendBound),
+                                       BuildSideCurve(2, 120.0f, kClay, 10.0f, 12.0f, kTrendBound)};
+  const ShaftModel shaft = BuildShaftModel(120.0f, 12.0f, 12.0f, 0.0f, 4.0e6f, 1, 0.0f, 120.0f);
+  const ShaftSolution sol = SolveShaft(shaft, curves, 1.0f, 50000.0f, kSegmentRoundLimit);
+  ASSERT_EQ(sol.segments.size(), 1u);
+  const SegmentState& s = sol.segments.front();
+  EXPECT_FLOAT_EQ(s.zMid, 60.0f);
+  EXPECT_NEAR(s.t, 8.35f, 1e-5f);
+  EXPECT_NEAR(s.dQ, 37774.6f, 0.1f);
+  EXPECT_NEAR(s.Pm, 68887.3f, 0.1f);
+  EXPECT_NEAR(sol.topLoad, 87774.6f, 0.1f);
+  EXPECT_NEAR(s.delta, 0.0182729f, 1e-6f);
+  EXPECT_NEAR(sol.topMove, 1.0182729f, 1e-6f);
+  // The middle moves by a quarter segment under the mean of the bottom and the segment loads.
+  EXPECT_NEAR(s.wMid, 1.0078839f, 1e-6f);
+  EXPECT_TRUE(s.converged);
+}
+
 TEST(SolveShaft, RoundLimitTakesTheLastValuesAndSaysWhere) {
   const std::vector<TzCurve> curves = {BuildSideCurve(1, 0.0f, kSand, 15.0f, 36.0f, kTrendBound),
                                        BuildSideCurve(2, 360.0f, kSand, 15.0f, 36.0f, kTrendBound)};
