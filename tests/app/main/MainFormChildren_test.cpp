@@ -137,6 +137,14 @@ TEST_F(MainFormChildren, BeforeACommand_TheActiveChildStoresItsEdits_ARefusalSto
   fLog.titleToStore = "Edited in the title dialog";
   Trigger(TMainCommand::FileSave);
   EXPECT_TRUE(main_test::ReadBytes(path).startsWith("Edited in the title dialog\r\n"));
+
+  // Menus that act on the document store the edits as they open.
+  for (QMenu* menu : {fForm->FileMenu(), fForm->DataMenu(), fForm->ComputationMenu(),
+                      fForm->HelpMenu()}) {
+    fLog.events.clear();
+    emit menu->aboutToShow();
+    EXPECT_EQ(fLog.events, QStringList({"Title deactivate"})) << menu->title().toStdString();
+  }
 }
 
 TEST_F(MainFormChildren, UnitChange_ReachesEveryOpenChild) {

@@ -113,6 +113,11 @@ TEST_F(MainFormRun, EveryExample_RunsToCompletion_ResultsLoadedScratchFilesGone)
     for (const QString& ext : kResultExtensions)
       EXPECT_TRUE(QFile::exists(Base(path) + ext)) << ext.toStdString();
     ExpectNoScratchFiles(path);
+    // The t-z listing is a result of soil-tip runs and stays.
+    if (example.soilTip) {
+      EXPECT_TRUE(QFile::exists(Path("TZDATA.DAT")));
+    }
+    QFile::remove(Path("TZDATA.DAT"));
     EXPECT_EQ(QDir::currentPath(), fDir.path());
     EXPECT_EQ(fForm->CurDir(), fDir.path());
 
@@ -139,6 +144,26 @@ TEST_F(MainFormRun, EveryExample_RunsToCompletion_ResultsLoadedScratchFilesGone)
     EXPECT_EQ(fForm->MdiArea()->currentSubWindow()->windowTitle(),
               "Ultimate Skin Friction vs Depth");
   }
+}
+
+TEST_F(MainFormRun, OpeningADocumentWithResults_LoadsThemWithoutReportingErrors) {
+  const QString path = RunExample("gravel-uplift-lrfd.tv8d");
+  ASSERT_EQ(fMessages.Texts(), QStringList({kCompleted}));
+  Stop();
+  fMessages.Clear();
+  Start({path});
+  EXPECT_TRUE(fMessages.Texts().isEmpty());
+  EXPECT_TRUE(fForm->Plots().ShowOutput);
+  EXPECT_TRUE(Enabled(G::mSkin));
+  EXPECT_TRUE(fForm->Command(TMainCommand::ToolViewOutput)->isEnabled());
+  EXPECT_TRUE(fForm->Command(TMainCommand::ToolLoadSettlement)->isEnabled());
+  // Gone behind the program's back: the Graphics items go with the file.
+  QFile::remove(Base(path) + ".tv8p");
+  EXPECT_FALSE(Enabled(G::mSkin));
+  // A new document starts without results.
+  Trigger(TMainCommand::FileNew);
+  EXPECT_FALSE(fForm->Plots().ShowOutput);
+  EXPECT_FALSE(fForm->Command(TMainCommand::ToolViewOutput)->isEnabled());
 }
 
 TEST_F(MainFormRun, EveryTipInRock_NoBoundBlocks_BoundItemsDisabled) {
