@@ -24,6 +24,10 @@ QString SaveFilter() {
 
 QString WorkbookSuffix() { return QStringLiteral("xlsx"); }
 
+QString ReplaceExisting(const QString& fileName) {
+  return QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(fileName);
+}
+
 QString Completed(const QString& fileName, bool seriesCut) {
   QString text = QStringLiteral("Export to Excel Completed\nThe excel file is saved as %1\n").arg(fileName);
   if (seriesCut)

@@ -14,6 +14,8 @@ QString Notes();
 QString SaveCaption();
 QString SaveFilter();
 QString WorkbookSuffix();  // "xlsx", without the dot
+// Asked before the workbook replaces a file the save question did not ask about.
+QString ReplaceExisting(const QString& fileName);
 
 // The closing message; `seriesCut`: some chart shows only its first 255 lines.
 QString Completed(const QString& fileName, bool seriesCut);

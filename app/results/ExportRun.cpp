@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include "ExportMessages.h"
 #include "TExportFileQuestion.h"
@@ -26,8 +27,19 @@ class TBusyCursor {
 bool RunExport(QWidget* parent, const std::vector<const TGraphPlot*>& plots, bool markers,
                const QString& proposedFileName) {
   if (plots.empty()) return false;
-  const QString fileName = TExportFileQuestion::Ask(parent, proposedFileName);
+  QString fileName = TExportFileQuestion::Ask(parent, proposedFileName);
   if (fileName.isEmpty()) return false;
+  // The workbook is an .xlsx file whatever name was typed: this keeps the problem and its
+  // result files from being replaced by a workbook, and lets the desktop open it with the
+  // spreadsheet program. The name so made was not asked about, so its file is.
+  const QString suffix = QLatin1Char('.') + ExportText::WorkbookSuffix();
+  if (!fileName.endsWith(suffix, Qt::CaseInsensitive)) {
+    fileName += suffix;
+    if (QFileInfo::exists(fileName) &&
+        TMessageBox::Question(parent, ExportText::ReplaceExisting(QDir::toNativeSeparators(fileName))) !=
+            QMessageBox::Yes)
+      return false;
+  }
   const QString shownName = QDir::toNativeSeparators(fileName);
 
   bool seriesCut = false;

@@ -6,7 +6,8 @@
 class QWidget;
 class TGraphPlot;
 
-// "Generate Excel File": asks for the workbook's file name (proposing `proposedFileName`),
+// "Generate Excel File": asks for the workbook's file name (proposing `proposedFileName`;
+// a name without ".xlsx" gets it, with a question before an existing file is replaced),
 // writes the workbook of the chosen plots with a busy cursor, opens it with the desktop's
 // program for it and tells the user how it went. A cancelled question does nothing; a
 // workbook that cannot be written is reported with its file name and leaves the disk as it

@@ -158,6 +158,45 @@ TEST_F(DlgExportTest, ACancelledQuestionWritesNothing) {
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
 }
 
+TEST_F(DlgExportTest, ANameWithoutXlsxGetsItAndNeverReplacesAnotherFile) {
+  // The document itself, typed as the workbook's name.
+  QFile document(documentName);
+  ASSERT_TRUE(document.open(QIODevice::WriteOnly));
+  document.write("problem text");
+  document.close();
+  answer = documentName;
+  dialog.show();
+  dialog.GenerateButton()->click();
+  EXPECT_TRUE(messages.Messages().last().Text.startsWith(L("Export to Excel Completed")));
+  EXPECT_EQ(opened, QStringList({documentName + L(".xlsx")}));
+  ASSERT_TRUE(document.open(QIODevice::ReadOnly));
+  EXPECT_EQ(document.readAll(), QByteArray("problem text"));
+
+  // A workbook of the completed name exists: replaced only when the user says so.
+  struct ReplaceCase {
+    QMessageBox::StandardButton reply;
+    bool replaced;
+  };
+  for (const ReplaceCase c : {ReplaceCase{QMessageBox::No, false}, ReplaceCase{QMessageBox::Yes, true}}) {
+    const QString workbook = Workbook("old.xlsx");
+    QFile old(workbook);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    old.write("earlier");
+    old.close();
+    messages.Clear();
+    messages.QueueAnswer(c.reply);
+    answer = Workbook("old");
+    dialog.GenerateButton()->click();
+    ASSERT_FALSE(messages.Messages().isEmpty());
+    EXPECT_EQ(messages.Messages()[0].Kind, TMessageKind::Question);
+    EXPECT_EQ(messages.Messages()[0].Text,
+              L("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(workbook)));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll() != QByteArray("earlier"), c.replaced);
+    old.close();
+  }
+}
+
 TEST_F(DlgExportTest, APlotOfMoreThan255LinesIsCutInItsChartAndTheMessageSaysSo) {
   FillLines(plots.pltLoad(), std::vector<int>(256, 3));
   menu = TGraphicsMenuState();
