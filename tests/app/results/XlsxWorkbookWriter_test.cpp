@@ -12,6 +12,7 @@
 #include <csignal>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "ExportFixtures.h"
@@ -192,6 +193,8 @@ struct FailureCase {
   int plots, lines, points;
   QString reasonStart;  // empty: any reason
 };
+
+std::ostream& operator<<(std::ostream& os, const FailureCase& c) { return os << c.name; }
 
 QString EarlierWorkbook(const QString& folder) {
   const QString target = QDir(folder).filePath(L("job.xlsx"));
