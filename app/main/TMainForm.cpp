@@ -17,6 +17,7 @@
 
 #include "CommandLineRule.h"
 #include "TAboutBox.h"
+#include "TDlgExport.h"
 #include "TPlaceholderPlotForm.h"
 #include "TProgramData.h"
 #include "TProgramSettings.h"
@@ -86,7 +87,10 @@ TMainForm::~TMainForm() {
 void TMainForm::InstallPlotWindows() { fPlots.SetFormFactory(PlaceholderPlotFormFactory(*fMdiArea)); }
 
 // The export dialog, made once and kept for the program's life.
-void TMainForm::CreateExportDialog() {}
+void TMainForm::CreateExportDialog() {
+  SetExportDialog(new TDlgExport(
+      fPlots, [this] { return GraphicsState(); }, [] { return ProgramData->FileName; }, this));
+}
 
 void TMainForm::SetExportDialog(QDialog* dialog) {
   if (fDlgExport && fDlgExport != dialog) delete fDlgExport;

@@ -29,9 +29,9 @@
 // * The plot windows: InstallPlotWindows() in TMainForm.cpp gives the 26 plots their window
 //   maker (TResultPlots::SetFormFactory) in one line; until the plot window exists it is
 //   the placeholder of TPlaceholderPlotForm.
-// * The export dialog: CreateExportDialog() in TMainForm.cpp makes it once at start-up
-//   (SetExportDialog); "Export Plots to Excel" shows it modally. GraphicsState() gives the
-//   enabled state of the 26 Graphics commands.
+// * The export dialog (TDlgExport): CreateExportDialog() in TMainForm.cpp makes it once at
+//   start-up (SetExportDialog); "Export Plots to Excel" shows it modally, enabled while a
+//   Graphics command is. GraphicsState() gives the enabled state of the 26 Graphics commands.
 // * The 3D view (TChildKind::Block): ViewActions3D() gives its toolbar buttons and its
 //   "Show 3D View" menu, made here and shown only while the view exists; the view connects
 //   to them when it is made.

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QListWidget>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -27,6 +28,7 @@
 #include "MainTestSupport.h"
 #include "RunLockHolder.h"
 #include "TAnalysisRun.h"
+#include "TDlgExport.h"
 #include "TDynamicLibrary.h"
 #include "TGridTable.h"
 #include "TProgramData.h"
@@ -157,9 +159,20 @@ TEST_F(MainFormRun, OpeningADocumentWithResults_LoadsThemWithoutReportingErrors)
   EXPECT_TRUE(Enabled(G::mSkin));
   EXPECT_TRUE(fForm->Command(TMainCommand::ToolViewOutput)->isEnabled());
   EXPECT_TRUE(fForm->Command(TMainCommand::ToolLoadSettlement)->isEnabled());
+  // The export dialog offers what the Graphics menu offers.
+  ASSERT_TRUE(Enabled(G::mSkin));
+  EXPECT_TRUE(fForm->Command(TMainCommand::ExportPlots)->isEnabled());
+  Trigger(TMainCommand::ExportPlots);
+  auto* exportDialog = qobject_cast<TDlgExport*>(fForm->ExportDialog());
+  ASSERT_NE(exportDialog, nullptr);
+  EXPECT_TRUE(exportDialog->isVisible());
+  EXPECT_TRUE(exportDialog->isModal());
+  EXPECT_GT(exportDialog->PlotList()->count(), 0);
+  exportDialog->reject();
   // Gone behind the program's back: the Graphics items go with the file.
   QFile::remove(Base(path) + ".tv8p");
   EXPECT_FALSE(Enabled(G::mSkin));
+  EXPECT_FALSE(fForm->Command(TMainCommand::ExportPlots)->isEnabled());
   // A new document starts without results.
   Trigger(TMainCommand::FileNew);
   EXPECT_FALSE(fForm->Plots().ShowOutput);
