@@ -218,7 +218,14 @@ TEST_F(MainFormRun, CommaLocale_FilesWithPoints_LocaleBackAfterTheRun) {
   ASSERT_TRUE(runner.waitForFinished(60000));
   ASSERT_EQ(runner.exitCode(), 0);
   EXPECT_EQ(ReadBytes(Base(path) + ".tv8p"), ReadBytes(Path("runner/si-layered-lrfd-charts.tv8p")));
-  EXPECT_EQ(ReadBytes(Base(path) + ".tv8z"), ReadBytes(Path("runner/si-layered-lrfd-charts.tv8z")));
+  // The curve data heads with the time of the run.
+  auto withoutTime = [](const QByteArray& text) {
+    QList<QByteArray> lines = text.split('\n');
+    lines.removeIf([](const QByteArray& line) { return line.contains("Date:"); });
+    return lines;
+  };
+  EXPECT_EQ(withoutTime(ReadBytes(Base(path) + ".tv8z")),
+            withoutTime(ReadBytes(Path("runner/si-layered-lrfd-charts.tv8z"))));
 }
 
 TEST_F(MainFormRun, ThinLayerOrNoLayer_StopsAfterTheSaveBeforeNamesDat) {
