@@ -225,6 +225,7 @@ void TMainForm::FormShow() {
   SetCaption();
   ApplyLRFDColumns();
   UpdateMenus();
+  emit Started();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -34,7 +34,8 @@
 //   Graphics command is. GraphicsState() gives the enabled state of the 26 Graphics commands.
 // * The 3D view (TChildKind::Block): ViewActions3D() gives its toolbar buttons and its
 //   "Show 3D View" menu, made here and shown only while the view exists; the view connects
-//   to them when it is made.
+//   to them when it is made. A view that brings commands of its own puts them in their
+//   place with Replace3DViewCommands (then it shows and hides them itself).
 #include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
@@ -153,6 +154,9 @@ class TMainForm : public QMainWindow, private TAnalysisRunHost {
   TResultPlots& Plots() { return fPlots; }
   const TResultPlots& Plots() const { return fPlots; }
   const T3DViewActions& ViewActions3D() const { return f3D; }
+  // Puts `toolBarButtons` and `menu` in the place of the window's own 3D commands: on the
+  // toolbar after the result buttons and in the menu bar before "Window".
+  void Replace3DViewCommands(const QList<QAction*>& toolBarButtons, QMenu* menu);
   // The Graphics menu's items as the current results allow them.
   TGraphicsMenuState GraphicsState() const;
   void SetExportDialog(QDialog* dialog);
@@ -198,6 +202,10 @@ class TMainForm : public QMainWindow, private TAnalysisRunHost {
  signals:
   // The design method was chosen, or a document set it: the LRFD columns' new state.
   void DesignMethodChanged(bool lrfdColumnsShown);
+  // The first show is done: the settings are read and the document of the command line is
+  // open. Windows the program shows from its start (the elevation view) open from here, as
+  // opening a document closes every child window.
+  void Started();
 
  public slots:
   void FileNewClick();
@@ -313,6 +321,7 @@ class TMainForm : public QMainWindow, private TAnalysisRunHost {
   QMenu* fHelpMenu = nullptr;
   QToolBar* fToolBar = nullptr;
   T3DViewActions f3D;
+  bool fOwn3DCommands = true;
   QPointer<QDialog> fAboutBox;
   QPointer<QDialog> fDlgExport;
 };

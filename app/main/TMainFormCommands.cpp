@@ -481,10 +481,22 @@ void TMainForm::WindowMenuShow() {
   fWindowSeparator->setVisible(shown > 0);
 }
 
+void TMainForm::Replace3DViewCommands(const QList<QAction*>& toolBarButtons, QMenu* menu) {
+  for (QAction* action : {f3D.Panning, f3D.Zooming, f3D.Rotating, f3D.ZoomWindow, f3D.ZoomIn,
+                          f3D.ZoomOut, f3D.RestartView})
+    fToolBar->removeAction(action);
+  menuBar()->removeAction(f3D.Menu->menuAction());
+  fOwn3DCommands = false;
+  fToolBar->addActions(toolBarButtons);
+  if (menu) menuBar()->insertMenu(fWindowMenu->menuAction(), menu);
+  Update3DCommands();
+}
+
 void TMainForm::Update3DCommands() {
   const bool view = BlockExists();
-  f3D.Menu->menuAction()->setVisible(view);
   fToolBar3DSeparator->setVisible(view);
+  if (!fOwn3DCommands) return;
+  f3D.Menu->menuAction()->setVisible(view);
   for (QAction* action : {f3D.Panning, f3D.Zooming, f3D.Rotating, f3D.ZoomWindow, f3D.ZoomIn,
                           f3D.ZoomOut, f3D.RestartView})
     action->setVisible(view);

@@ -278,6 +278,8 @@ void TMainForm::DesignMethodClick(int nlrfd) {
   if (ProgramData->NLRFD != nlrfd) MarkChanged();
   ProgramData->NLRFD = nlrfd;
   ApplyLRFDColumns();
+  // An open soil-layer editor shows or hides its factor columns with the table's.
+  if (TChildForm* editor = Child(TChildKind::SoilLayers)) editor->FormActivate();
   UpdateMenus();
 }
 

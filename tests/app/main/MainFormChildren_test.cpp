@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QToolBar>
 
 #include "MainTestSupport.h"
@@ -159,6 +160,18 @@ TEST_F(MainFormChildren, UnitChange_ReachesEveryOpenChild) {
   EXPECT_TRUE(fLog.events.contains("Water units"));
 }
 
+TEST_F(MainFormChildren, WindowShownFromTheStart_OutlivesTheCommandLineDocument) {
+  const QString path = CopyExample("sand-over-clay.tv8d");
+  fForm = std::make_unique<TMainForm>(QStringList{path}, fDesktop.Services(fProgramFolder));
+  Register(TChildKind::Side, "Elevation");
+  QObject::connect(fForm.get(), &TMainForm::Started, fForm.get(),
+                   [this] { fForm->ShowChild(TChildKind::Side); });
+  fForm->show();
+  EXPECT_EQ(ProgramData->FileName, path);
+  EXPECT_TRUE(fForm->SideExists());
+  EXPECT_EQ(fLog.made, 1);
+}
+
 TEST_F(MainFormChildren, NewAndOpenDocuments_CloseEveryChild) {
   const QString path = CopyExample("sand-over-clay.tv8d");
   Start();
@@ -215,6 +228,30 @@ TEST_F(MainFormChildren, ThreeDCommands_ShownOnlyWhileTheViewExists) {
   view.SoilLayers->trigger();
   EXPECT_FALSE(view.LayerLabels->isEnabled());
   EXPECT_FALSE(view.LayerDepths->isEnabled());
+}
+
+TEST_F(MainFormChildren, DesignMethod_RefreshesAnOpenSoilLayerEditor) {
+  Start();
+  Register(TChildKind::SoilLayers, "Layers");
+  fForm->ShowChild(TChildKind::SoilLayers);
+  fLog.events.clear();
+  Trigger(TMainCommand::MethodLRFD);
+  EXPECT_EQ(fLog.events, QStringList({"Layers activate"}));
+  EXPECT_TRUE(fForm->LRFDColumnsShown());
+}
+
+TEST_F(MainFormChildren, ThreeDCommandsOfTheView_TakeThePlaceOfTheWindowsOwn) {
+  Start();
+  auto* button = new QAction("Orbit", fForm.get());
+  auto* menu = new QMenu("Show 3D View", fForm.get());
+  fForm->Replace3DViewCommands({button}, menu);
+  const QList<QAction*> toolbar = fForm->ToolBar()->actions();
+  EXPECT_TRUE(toolbar.contains(button));
+  EXPECT_FALSE(toolbar.contains(fForm->ViewActions3D().Panning));
+  const QList<QAction*> bar = fForm->menuBar()->actions();
+  EXPECT_FALSE(bar.contains(fForm->ViewActions3D().Menu->menuAction()));
+  ASSERT_TRUE(bar.contains(menu->menuAction()));
+  EXPECT_EQ(bar.indexOf(menu->menuAction()) + 1, bar.indexOf(fForm->WindowMenu()->menuAction()));
 }
 
 TEST_F(MainFormChildren, ComputationMethod_ShowsItsDialogAndClosesTheOther) {
