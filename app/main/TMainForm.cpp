@@ -58,6 +58,7 @@ TMainForm::TMainForm(const QStringList& arguments, const TMainFormServices& serv
   const TProgramSettings settings = TProgramSettings::ReadAtStart(fServices.ProgramFolder);
   fWordProcessor = settings.WordProcessor;
   fCurDir = settings.Directory;
+  fSettingsError = settings.StoreError;
 
   ProgramData = TProgramData::Create(fTables);
   SetCaption();
@@ -219,7 +220,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::FormShow() {
-  TProgramSettings::ReadWhenShown(fWordProcessor, fRecent);
+  TProgramSettings::ReadWhenShown(fSettingsError, fWordProcessor, fRecent);
   const TStartDocument start = StartDocument(fArguments);
   if (start.Filter != 0) OpenFileName(start.Path, start.Filter);
   SetCaption();

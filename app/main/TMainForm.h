@@ -296,6 +296,7 @@ class TMainForm : public QMainWindow, private TAnalysisRunHost {
   QString fCurDir;
   QString fWordProcessor;
   TRecentFiles fRecent;
+  bool fSettingsError = false;
 
   // Child windows.
   std::array<TChildFactory, kChildKindCount> fFactories;

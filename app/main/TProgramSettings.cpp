@@ -22,7 +22,8 @@ std::unique_ptr<QSettings> OpenStore() {
 TProgramSettings TProgramSettings::ReadAtStart(const QString& programFolder) {
   TProgramSettings s;
   auto store = OpenStore();
-  if (store->status() == QSettings::NoError) {
+  s.StoreError = store->status() != QSettings::NoError;
+  if (!s.StoreError) {
     store->beginGroup(GroupName());
     s.WordProcessor = store->value(Key(MainText::kSettingWordProcessor)).toString();
     s.Directory = store->value(Key(MainText::kSettingDirectory)).toString();
@@ -33,9 +34,10 @@ TProgramSettings TProgramSettings::ReadAtStart(const QString& programFolder) {
   return s;
 }
 
-void TProgramSettings::ReadWhenShown(QString& wordProcessor, TRecentFiles& recent) {
+void TProgramSettings::ReadWhenShown(bool storeError, QString& wordProcessor,
+                                     TRecentFiles& recent) {
   auto store = OpenStore();
-  if (store->status() != QSettings::NoError) {
+  if (storeError || store->status() != QSettings::NoError) {
     // An empty editor command could start nothing: the desktop's handler stands in.
     wordProcessor = Key(MainText::kDefaultWordProcessor);
     recent.Clear();

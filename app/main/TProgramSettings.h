@@ -11,6 +11,9 @@
 struct TProgramSettings {
   QString WordProcessor;
   QString Directory;
+  // The store could not be read when the program started. (Later readings of the same
+  // store in the process no longer report it, so the start remembers it.)
+  bool StoreError = false;
 
   // Start-up: the word processor and the folder, each replaced by its default when empty
   // (the desktop's default handler; the program's own folder).
@@ -18,7 +21,7 @@ struct TProgramSettings {
   // When the window is first shown: when the settings exist, a non-empty word processor
   // replaces `wordProcessor` and the recent files are read into `recent`; on a store error
   // the list is cleared and the editor is the desktop's default handler.
-  static void ReadWhenShown(QString& wordProcessor, TRecentFiles& recent);
+  static void ReadWhenShown(bool storeError, QString& wordProcessor, TRecentFiles& recent);
   // Writes the word processor, the current folder and the ten recent files.
   static void Write(const QString& wordProcessor, const QString& directory,
                     const TRecentFiles& recent);

@@ -335,6 +335,36 @@ TEST_F(MainFormTest, Settings_WrittenOnClose_ReadAtTheNextStart) {
   EXPECT_EQ(fForm->RecentFiles().NumberPrevFile(), 1);
 }
 
+TEST_F(MainFormTest, SettingsThatCannotBeRead_FallBackToTheDefaults) {
+  // A damaged settings file (a section heading without its end): its values are not
+  // trusted. Only the first reading in a process reports the damage, so the window reads
+  // it first.
+  QDir().mkpath(QFileInfo(SettingsFile(fSettings)).absolutePath());
+  main_test::WriteBytes(SettingsFile(fSettings),
+                        "[2017.8.11]\nFile1=/p/a.tv8d\nWord Processor=vim\n[broken\n");
+  Start();
+  EXPECT_EQ(fForm->WordProcessor(), "xdg-open");
+  EXPECT_EQ(fForm->RecentFiles().NumberPrevFile(), 0);
+
+  // One that cannot be opened at all: the program starts and closes all the same.
+  Stop();
+  QFile::remove(SettingsFile(fSettings));
+  QDir().mkpath(SettingsFile(fSettings));
+  Start();
+  EXPECT_EQ(fForm->WordProcessor(), "xdg-open");
+  EXPECT_EQ(fForm->CurDir(), fProgramFolder);
+  Stop();
+}
+
+TEST_F(MainFormTest, RelativeDocumentPath_KeptAbsoluteAfterTheFolderChanges) {
+  CopyExample("sand-over-clay.tv8d", "sub");
+  QDir::setCurrent(fDir.path());
+  Start({"sub/sand-over-clay"});
+  EXPECT_EQ(ProgramData->FileName, Path("sub/sand-over-clay.tv8d"));
+  EXPECT_EQ(QDir::currentPath(), Path("sub"));
+  EXPECT_EQ(fForm->RecentFiles().PrevFile(1), Path("sub/sand-over-clay.tv8d"));
+}
+
 // --- Dropped files ----------------------------------------------------------------------------
 
 // A file dragged onto the window and dropped there: the drop goes to the widget that took

@@ -194,6 +194,21 @@ TEST_F(MainFormRun, EveryTipInRock_NoBoundBlocks_BoundItemsDisabled) {
   }
 }
 
+TEST_F(MainFormRun, RunWithANonZeroStatus_WarnsOfPossibleErrors) {
+  const QString path = CopyExample("belled-design-load.tv8d");
+  Start({path});
+  ProgramData->LPD = 100000;  // tons: more than the profile can carry
+  fForm->SetDataChanged(true);
+  fMessages.Clear();
+  Trigger(TMainCommand::CompRun);
+  ASSERT_FALSE(fMessages.Texts().isEmpty());
+  EXPECT_EQ(fMessages.Texts().first(),
+            "Computations are completed, but there may be errors.\rPlease, check output file for "
+            "results or error messages.");
+  EXPECT_TRUE(ReadBytes(Base(path) + ".tv8o").contains("NEED ANOTHER SOIL LAYER"));
+  ExpectNoScratchFiles(path);
+}
+
 TEST_F(MainFormRun, CommaLocale_FilesWithPoints_LocaleBackAfterTheRun) {
   const QLocale user;
   const std::string userNumeric = std::setlocale(LC_NUMERIC, nullptr);
@@ -398,6 +413,20 @@ TEST_F(MainFormRun, NamesDatCannotBeWritten_SaysExactlyThat) {
   EXPECT_FALSE(fMessages.LastText().contains("Attempt to initialize DLL failed"));
   EXPECT_FALSE(QFile::exists(Base(path) + ".tv8o"));
   EXPECT_FALSE(QFile::exists(Path(TRunLock::kLockFileName)));
+}
+
+TEST_F(MainFormRun, RunFilePathsLongerThanTheEngineTakes_Refused) {
+  // Folders deep enough that the document's run-file paths pass 255 characters.
+  QString folder = "deep";
+  while (Path(folder).size() + QString("/sand-over-clay.tv8d").size() <= 255)
+    folder += "/" + QString(40, 'f');
+  const QString path = CopyExample("sand-over-clay.tv8d", folder);
+  Start({path});
+  fMessages.Clear();
+  Trigger(TMainCommand::CompRun);
+  ASSERT_EQ(fMessages.Texts().size(), 1);
+  EXPECT_TRUE(fMessages.LastText().contains("longer than 255 characters"));
+  EXPECT_FALSE(QFile::exists(QFileInfo(path).dir().filePath("names.dat")));
 }
 
 TEST_F(MainFormRun, ReadOnlyFolder_SaysTheRunFileListCannotBeWritten) {
