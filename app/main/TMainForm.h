@@ -25,7 +25,8 @@
 //   false result stops the command; a unit change calls UnitsChanged of every open child;
 //   the document's OnCloseChildWindows hook closes them all.
 //   What the dialogs take from the window: WordProcessor(), LRFDColumnsShown() (and the
-//   signal DesignMethodChanged), SetDataChanged(), Tables(), ShowChild()/CloseChild().
+//   signal DesignMethodChanged), SetDataChanged(), Tables(), ShowChild()/CloseChild(). A
+//   window the program shows from its start (the elevation view) opens on Started().
 // * The plot windows: InstallPlotWindows() in TMainForm.cpp gives the 26 plots their window
 //   maker (TResultPlots::SetFormFactory) in one line; until the plot window exists it is
 //   the placeholder of TPlaceholderPlotForm.
