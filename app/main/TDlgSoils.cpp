@@ -189,7 +189,12 @@ void TDlgSoils::FormActivate(int layerRow, int soilType) {
     fPage = -1;
     return;
   }
-  for (int page = 0; page < kParameterPageCount; ++page) fTabs->setTabVisible(page, page == fPage);
+  for (int page = 0; page < kParameterPageCount; ++page) {
+    fTabs->setTabVisible(page, page == fPage);
+    // The dialog takes the size of the page it shows.
+    const QSizePolicy::Policy policy = page == fPage ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+    fPages[std::size_t(page)].Page->setSizePolicy(policy, policy);
+  }
   fTabs->setCurrentIndex(fPage);
   fPages[std::size_t(fPage)].Title->setText(ParameterPageTitle(soilType));
   const int units = ProgramData->Units();
@@ -199,6 +204,7 @@ void TDlgSoils::FormActivate(int layerRow, int soilType) {
   for (TDataEdit* entry : fInterfaceAngle) entry->SetUnits(units);
   ShowValues(TLayerParameterValues::Read(*table, soilType));
   setWindowTitle(DialogText::SoilsCaption(layerRow + 1));
+  adjustSize();
 }
 
 void TDlgSoils::ShowValues(const TLayerParameterValues& values) {
