@@ -236,8 +236,10 @@ TLayerParameterValues TDlgSoils::ValuesShown() const {
     const int col = fc.Field->Column;
     if (col >= int(values.Values.size())) continue;
     if (fc.Field->Kind == TParameterKind::InterfaceCondition) {
+      // A condition the file gave outside the choices stays until one is chosen.
       for (int r : {kRowTop, kRowBottom})
-        values.At(col, r) = fCondition[std::size_t(r)]->currentIndex() + 1;
+        if (fCondition[std::size_t(r)]->currentIndex() >= 0)
+          values.At(col, r) = fCondition[std::size_t(r)]->currentIndex() + 1;
       continue;
     }
     values.At(col, kRowTop) = fc.Top->Number();

@@ -2,9 +2,13 @@
 // rules, the entry check on deactivation and close, and the changed flag.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -418,6 +422,33 @@ TEST_F(InputDialogs, TZPrintOptionsStoreTheCheckOnClose) {
   tz.CloseClick();
   EXPECT_EQ(Doc().PrintTZCurves, 1);
   EXPECT_TRUE(fTables->DataChanged());
+}
+
+// In the main window's area the "Close" button closes the window's frame, and a refused
+// entry keeps the frame open.
+TEST_F(InputDialogs, CloseButtonClosesTheFrameInTheMainWindowsArea) {
+  QMdiArea area;
+  area.resize(900, 700);
+  area.show();
+  auto* water = static_cast<TfrmWaterDepth*>(MakeInputDialog(TChildKind::PI, fHost));
+  QMdiSubWindow* frame = area.addSubWindow(water);
+  frame->setAttribute(Qt::WA_DeleteOnClose);
+  QPointer<QMdiSubWindow> alive = frame;
+  int closed = 0;
+  QObject::connect(water, &TChildForm::Closed, [&closed] { ++closed; });
+  frame->show();
+  water->FormActivate();
+  TypeAndStay(water->DataEdit1(), QStringLiteral("ten"));
+  water->CloseClick();
+  EXPECT_TRUE(frame->isVisible());
+  EXPECT_EQ(closed, 0);
+  Type(water->DataEdit1(), QStringLiteral("10"));
+  water->CloseClick();
+  EXPECT_EQ(closed, 1);
+  EXPECT_EQ(Doc().WTD, 10);
+  QApplication::processEvents(QEventLoop::AllEvents);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(alive);
 }
 
 }  // namespace

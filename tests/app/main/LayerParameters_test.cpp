@@ -169,12 +169,16 @@ using LayerParameters = DialogTest;
 TEST_F(LayerParameters, WeakRockConditionsAndWholeNumbersStoreAsTheTableHoldsThem) {
   SetLayers({kSoilWeakRock, kSoilDecomposedRock});
   Layer(0).SetIntValue(WeakRockColumn::InterfaceCondition, kRowTop, 2);
-  Layer(0).SetIntValue(WeakRockColumn::InterfaceCondition, kRowBottom, 0);  // none chosen
+  // A hand-edited file's condition outside the choices: none is shown, and the value stays
+  // until one is chosen.
+  Layer(0).SetIntValue(WeakRockColumn::InterfaceCondition, kRowBottom, 7);
   TDlgSoils soils;
   soils.FormActivate(0, kSoilWeakRock);
   EXPECT_EQ(soils.ConditionBox(kRowTop)->currentIndex(), 1);
   EXPECT_EQ(soils.ConditionBox(kRowBottom)->currentIndex(), -1);
   EXPECT_EQ(soils.ConditionBox(kRowTop)->currentText(), QStringLiteral("2"));
+  ASSERT_TRUE(soils.FormDeactivate());
+  EXPECT_EQ(Layer(0).GetIntValue(WeakRockColumn::InterfaceCondition, kRowBottom), 7);
   soils.ConditionBox(kRowTop)->setCurrentIndex(3);
   Type(soils.TopEntry(kPageWeakRock, 1), QStringLiteral("60000"));
   // Copy top to bottom takes the interface condition as well.
