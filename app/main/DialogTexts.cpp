@@ -38,9 +38,13 @@ const QStringList& SoilTypeNames() {
 
 namespace {
 
-constexpr std::array<const char*, 7> kLayerHeadings = {
-    "  Layer ",           " Soil Type ",      "Depth at Bottom * ", "Max. Side Friction ** ",
-    "Max. End Bearing ** ", "LRFD Res. Factor", "LRFD Res. Factor"};
+constexpr std::array<const char*, 7> kLayerHeadings = {"  Layer ",
+                                                       " Soil Type ",
+                                                       "Depth at Bottom * ",
+                                                       "Max. Side Friction ** ",
+                                                       "Max. End Bearing ** ",
+                                                       "LRFD Res. Factor",
+                                                       "LRFD Res. Factor"};
 
 }  // namespace
 
@@ -57,9 +61,12 @@ QString LayerSecondHeading(int column, int units) {
     case 3:
     case 4:
       return si ? QStringLiteral("       (kN/m^2)    ") : QStringLiteral("       (lb/ft^2)    ");
-    case 5: return QStringLiteral(" (Side Friction) ");
-    case 6: return QStringLiteral(" (End Bearing) ");
-    default: return {};
+    case 5:
+      return QStringLiteral(" (Side Friction) ");
+    case 6:
+      return QStringLiteral(" (End Bearing) ");
+    default:
+      return {};
   }
 }
 

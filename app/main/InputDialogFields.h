@@ -11,22 +11,29 @@
 #include "TProgramData.h"
 
 struct TDocumentField {
-  const char* Name;        // the control, DataEdit1 ...
-  const char* Caption;     // the label without its unit
-  const char* UnitsString; // empty: no unit
+  const char* Name;                    // the control, DataEdit1 ...
+  const char* Caption;                 // the label without its unit
+  const char* UnitsString;             // empty: no unit
   std::optional<long double> Maximum;  // none: no upper limit (no field has a lower one)
-  const char* Hint;        // empty: none
-  QStringList Notes;       // shown with the field, enabled with it
-  long double TProgramData::*Value;  // none for fields with a write-back rule of their own
-  bool MarksChanged;       // typing in the field marks the document changed
+  const char* Hint;                    // empty: none
+  QStringList Notes;                   // shown with the field, enabled with it
+  long double TProgramData::*Value;    // none for fields with a write-back rule of their own
+  bool MarksChanged;                   // typing in the field marks the document changed
 };
 
 namespace InputDialogFields {
 
 // Drilled-shaft properties: DSTART, DIALIM, RATIO, BELANGL, TOPLENG, BS, EPILE.
 const std::vector<TDocumentField>& ShaftProperties();
-enum { kMinimumDiameter, kMaximumDiameter, kBaseRatio, kBellAngle, kTopExclusion,
-       kBottomExclusion, kShaftModulus };
+enum {
+  kMinimumDiameter,
+  kMaximumDiameter,
+  kBaseRatio,
+  kBellAngle,
+  kTopExclusion,
+  kBottomExclusion,
+  kShaftModulus
+};
 // The fixed note under the shaft-property fields, one text per line (empty: a blank line).
 QStringList ShaftPropertiesNote();
 

@@ -13,20 +13,31 @@
 
 TChildForm* MakeInputDialog(TChildKind kind, const TDialogHost& host, QWidget* parent) {
   switch (kind) {
-    case TChildKind::Title: return new TdlgTitle(parent);
-    case TChildKind::DSP: return new TfrmShaftpeneta(parent);
-    case TChildKind::Options: return new TDlgOptions(host, parent);
-    case TChildKind::ncPP: return new TfrmDesignLoad(parent);
-    case TChildKind::cPP: return new TfrmPenetration(parent);
-    case TChildKind::PI: return new TfrmWaterDepth(parent);
-    case TChildKind::SP: return new TfrmSafetyFactor(parent);
-    case TChildKind::SoilLayers: return new TDlgSoilLayers(parent);
-    case TChildKind::ncvary: return new TfrmVaryLength(parent);
-    case TChildKind::ncchart: return new TfrmDesignCharts(parent);
+    case TChildKind::Title:
+      return new TdlgTitle(parent);
+    case TChildKind::DSP:
+      return new TfrmShaftpeneta(parent);
+    case TChildKind::Options:
+      return new TDlgOptions(host, parent);
+    case TChildKind::ncPP:
+      return new TfrmDesignLoad(parent);
+    case TChildKind::cPP:
+      return new TfrmPenetration(parent);
+    case TChildKind::PI:
+      return new TfrmWaterDepth(parent);
+    case TChildKind::SP:
+      return new TfrmSafetyFactor(parent);
+    case TChildKind::SoilLayers:
+      return new TDlgSoilLayers(parent);
+    case TChildKind::ncvary:
+      return new TfrmVaryLength(parent);
+    case TChildKind::ncchart:
+      return new TfrmDesignCharts(parent);
     case TChildKind::Side:
     case TChildKind::TZ:
     case TChildKind::Soil:
-    case TChildKind::Block: return nullptr;
+    case TChildKind::Block:
+      return nullptr;
   }
   return nullptr;
 }
@@ -36,7 +47,9 @@ bool IsInputDialogKind(TChildKind kind) {
     case TChildKind::Side:
     case TChildKind::TZ:
     case TChildKind::Soil:
-    case TChildKind::Block: return false;
-    default: return true;
+    case TChildKind::Block:
+      return false;
+    default:
+      return true;
   }
 }

@@ -34,17 +34,16 @@ std::array<TParameterPage, kParameterPageCount> MakePages() {
        {"5. Bearing Capacity Coefficient, Nc (**)", ClayColumn::Nc}},
       {QStringLiteral("(**)  Program will generate internally the value if it is left as zero "),
        QStringLiteral("(*)  Program will ignore blow count value if cohesion is defined ")}};
-  pages[kPageRock] = {
-      "Rock",
-      {kSoilStrongRock, kSoilStrongRockCombined},
-      {{"1. Rock Compressive Strength", StrongRockColumn::RockStrength},
-       {"2. Concrete Compressive Strength", StrongRockColumn::ConcreteStrength},
-       {"3. Discontinuity Spacing", StrongRockColumn::Spacing},
-       {"4. Discontinuity Thickness", StrongRockColumn::Thickness},
-       {"5. Socket Diameter", StrongRockColumn::SocketDiameter},
-       {"6. Elastic Modulus", StrongRockColumn::Modulus},
-       {"7. RQD, %", StrongRockColumn::RQD}},
-      {}};
+  pages[kPageRock] = {"Rock",
+                      {kSoilStrongRock, kSoilStrongRockCombined},
+                      {{"1. Rock Compressive Strength", StrongRockColumn::RockStrength},
+                       {"2. Concrete Compressive Strength", StrongRockColumn::ConcreteStrength},
+                       {"3. Discontinuity Spacing", StrongRockColumn::Spacing},
+                       {"4. Discontinuity Thickness", StrongRockColumn::Thickness},
+                       {"5. Socket Diameter", StrongRockColumn::SocketDiameter},
+                       {"6. Elastic Modulus", StrongRockColumn::Modulus},
+                       {"7. RQD, %", StrongRockColumn::RQD}},
+                      {}};
   pages[kPageDecomposedRock] = {
       "Decomp. Rock",
       {kSoilDecomposedRock},
@@ -54,29 +53,27 @@ std::array<TParameterPage, kParameterPageCount> MakePages() {
        {"5. Socket Diameter", DecomposedColumn::SocketDiameter},
        {"6. Young Modulus (optional)", DecomposedColumn::YoungModulus}},
       {}};
-  pages[kPageWeakRock] = {
-      "Weak Rock",
-      {kSoilWeakRock},
-      {{"1. Interface Condition Index (*)", WeakRockColumn::InterfaceCondition,
-        K::InterfaceCondition},
-       {"2. Rock Compressive Strength", WeakRockColumn::RockStrength},
-       {"3. Concrete Slump", WeakRockColumn::Slump},
-       {"4. Interface Friction Angle", WeakRockColumn::InterfaceAngle},
-       {"5. Socket Diameter", WeakRockColumn::SocketDiameter},
-       {"6. Elastic Modulus of Rock Core", WeakRockColumn::Modulus},
-       {"7. RQD, %", WeakRockColumn::RQD}},
-      {QStringLiteral("(*) Interface Condition Index"),
-       QStringLiteral("1 - Rough Surface w/closed joints"),
-       QStringLiteral("2- Smooth Surface w/closed joints"),
-       QStringLiteral("3 - Rough Surface w/open joints"),
-       QStringLiteral("4- Smooth Surface w/open joints")}};
-  pages[kPageGravel] = {
-      "Gravel",
-      {kSoilGravellySand, kSoilGravel},
-      {{"1. Total Unit Weight", GravelColumn::UnitWeight},
-       {"2. Blow Counts from SPT", GravelColumn::BlowCounts, K::WholeNumber},
-       {"3. Beta Value", GravelColumn::Beta}},
-      {}};
+  pages[kPageWeakRock] = {"Weak Rock",
+                          {kSoilWeakRock},
+                          {{"1. Interface Condition Index (*)", WeakRockColumn::InterfaceCondition,
+                            K::InterfaceCondition},
+                           {"2. Rock Compressive Strength", WeakRockColumn::RockStrength},
+                           {"3. Concrete Slump", WeakRockColumn::Slump},
+                           {"4. Interface Friction Angle", WeakRockColumn::InterfaceAngle},
+                           {"5. Socket Diameter", WeakRockColumn::SocketDiameter},
+                           {"6. Elastic Modulus of Rock Core", WeakRockColumn::Modulus},
+                           {"7. RQD, %", WeakRockColumn::RQD}},
+                          {QStringLiteral("(*) Interface Condition Index"),
+                           QStringLiteral("1 - Rough Surface w/closed joints"),
+                           QStringLiteral("2- Smooth Surface w/closed joints"),
+                           QStringLiteral("3 - Rough Surface w/open joints"),
+                           QStringLiteral("4- Smooth Surface w/open joints")}};
+  pages[kPageGravel] = {"Gravel",
+                        {kSoilGravellySand, kSoilGravel},
+                        {{"1. Total Unit Weight", GravelColumn::UnitWeight},
+                         {"2. Blow Counts from SPT", GravelColumn::BlowCounts, K::WholeNumber},
+                         {"3. Beta Value", GravelColumn::Beta}},
+                        {}};
   return pages;
 }
 
@@ -97,18 +94,26 @@ int ParameterPageOf(int soilType) {
 
 QString ParameterPageTitle(int soilType) {
   switch (soilType) {
-    case kSoilSand: return QStringLiteral("Sand (FHWA Spec.)");
-    case kSoilClay: return QStringLiteral("Clay (FHWA Spec.)");
-    case kSoilShale: return QStringLiteral("Shale (Reese and Aurora)");
+    case kSoilSand:
+      return QStringLiteral("Sand (FHWA Spec.)");
+    case kSoilClay:
+      return QStringLiteral("Clay (FHWA Spec.)");
+    case kSoilShale:
+      return QStringLiteral("Shale (Reese and Aurora)");
     case kSoilStrongRock:
       return QStringLiteral("Strong Rock (FHWA Spec. - use either side friction or end bearing)");
     case kSoilStrongRockCombined:
       return QStringLiteral("Strong Rock (FHWA Spec. - side friction plus end bearing)");
-    case kSoilDecomposedRock: return QStringLiteral("Decomposed Rock/Gravel (FHWA Spec.)");
-    case kSoilWeakRock: return QStringLiteral("Weak Rock (FHWA Spec.)");
-    case kSoilGravellySand: return QStringLiteral("Gravelly Sand (Rollins et al)");
-    case kSoilGravel: return QStringLiteral("Gravel (Rollins et al)");
-    default: return {};
+    case kSoilDecomposedRock:
+      return QStringLiteral("Decomposed Rock/Gravel (FHWA Spec.)");
+    case kSoilWeakRock:
+      return QStringLiteral("Weak Rock (FHWA Spec.)");
+    case kSoilGravellySand:
+      return QStringLiteral("Gravelly Sand (Rollins et al)");
+    case kSoilGravel:
+      return QStringLiteral("Gravel (Rollins et al)");
+    default:
+      return {};
   }
 }
 
@@ -138,8 +143,11 @@ int SandMethodToStore(int selected) {
 
 std::vector<int> SandColumnsUnused(int storedMethod) {
   switch (storedMethod) {
-    case kSandMethodKo: return {SandColumn::Beta, SandColumn::OCR};
-    case kSandMethodBeta: return {SandColumn::Ko, SandColumn::OCR, SandColumn::InterfaceAngle};
-    default: return {SandColumn::Beta, SandColumn::Ko};
+    case kSandMethodKo:
+      return {SandColumn::Beta, SandColumn::OCR};
+    case kSandMethodBeta:
+      return {SandColumn::Ko, SandColumn::OCR, SandColumn::InterfaceAngle};
+    default:
+      return {SandColumn::Beta, SandColumn::Ko};
   }
 }

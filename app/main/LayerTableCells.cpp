@@ -19,9 +19,8 @@ long double CellNumber(const TGridTable& table, int col, int row) {
 
 void SetCellNumber(TGridTable& table, int col, int row, long double value) {
   if (IsWholeNumberColumn(table, col)) {
-    const long double rounded =
-        std::clamp(std::nearbyint(value), static_cast<long double>(INT_MIN),
-                   static_cast<long double>(INT_MAX));
+    const long double rounded = std::clamp(std::nearbyint(value), static_cast<long double>(INT_MIN),
+                                           static_cast<long double>(INT_MAX));
     table.SetIntValue(col, row, std::isnan(rounded) ? 0 : int(rounded));
   } else {
     table.SetFloatValue(col, row, value);

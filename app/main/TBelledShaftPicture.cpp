@@ -58,11 +58,11 @@ void TBelledShaftPicture::paintEvent(QPaintEvent*) {
 
   const qreal ground = 2 * u;
   const qreal cx = 8 * u;
-  const qreal halfB = 1.5 * u;      // stem radius
-  const qreal halfBb = 4 * u;       // bell radius
-  const qreal bellTop = 15 * u;     // where the bell begins to widen
-  const qreal bellBase = 19 * u;    // the bell's slope ends here
-  const qreal base = 20 * u;        // the base of the shaft
+  const qreal halfB = 1.5 * u;    // stem radius
+  const qreal halfBb = 4 * u;     // bell radius
+  const qreal bellTop = 15 * u;   // where the bell begins to widen
+  const qreal bellBase = 19 * u;  // the bell's slope ends here
+  const qreal base = 20 * u;      // the base of the shaft
 
   // Ground and soil.
   p.setPen(QPen(ink, u * 0.12));

@@ -11,7 +11,7 @@ class TGridTable;
 
 enum class TCarryOverSlot {
   UnitWeight,
-  BlowCounts,      // whole number
+  BlowCounts,  // whole number
   FrictionAngle,
   Ko,
   Beta,
@@ -24,8 +24,8 @@ enum class TCarryOverSlot {
   ConcreteStrength,
   Spacing,
   Thickness,
-  RockA,           // strong and weak rock: socket diameter; decomposed rock: Young's modulus
-  RockB,           // strong and weak rock: elastic modulus; decomposed rock: socket diameter
+  RockA,  // strong and weak rock: socket diameter; decomposed rock: Young's modulus
+  RockB,  // strong and weak rock: elastic modulus; decomposed rock: socket diameter
   RQD,
   Poisson,
   Slump,

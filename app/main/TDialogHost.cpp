@@ -25,6 +25,6 @@ QString ChooseProgramFile(const TDialogHost& host, QWidget* parent, const QStrin
   // Programs here rarely carry an extension.
   QString selected = all;
 #endif
-  return QFileDialog::getOpenFileName(parent, QString(), current, programs + QStringLiteral(";;") + all,
-                                      &selected);
+  return QFileDialog::getOpenFileName(parent, QString(), current,
+                                      programs + QStringLiteral(";;") + all, &selected);
 }

@@ -60,8 +60,8 @@ TDlgOptions::TDlgOptions(const TDialogHost& host, QWidget* parent)
   editorLayout->addWidget(fBrowse);
 
   auto* tz = new QGroupBox(QStringLiteral("Printing Additional t-z Curves"), this);
-  fPrint = new QCheckBox(QStringLiteral("&Print Internally-Generated\nt-z Curves for Verification"),
-                         tz);
+  fPrint =
+      new QCheckBox(QStringLiteral("&Print Internally-Generated\nt-z Curves for Verification"), tz);
   fPrint->setObjectName(QStringLiteral("ChkPrint"));
   fEditDepths = new QPushButton(QStringLiteral("Edit Depths"), tz);
   fEditDepths->setObjectName(QStringLiteral("EditDepths"));

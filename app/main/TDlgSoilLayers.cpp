@@ -38,13 +38,20 @@ const char* const kColumnProperty = "gridColumn";
 
 int TDlgSoilLayers::LayerColumnOf(int gridColumn) {
   switch (gridColumn) {
-    case kColType: return kLayerSoilType;
-    case kColBottom: return kLayerBottom;
-    case kColMaxSide: return kLayerMaxSideFriction;
-    case kColMaxEnd: return kLayerMaxEndBearing;
-    case kColSideFactor: return kLayerSideFactor;
-    case kColEndFactor: return kLayerEndFactor;
-    default: return -1;
+    case kColType:
+      return kLayerSoilType;
+    case kColBottom:
+      return kLayerBottom;
+    case kColMaxSide:
+      return kLayerMaxSideFriction;
+    case kColMaxEnd:
+      return kLayerMaxEndBearing;
+    case kColSideFactor:
+      return kLayerSideFactor;
+    case kColEndFactor:
+      return kLayerEndFactor;
+    default:
+      return -1;
   }
 }
 
@@ -109,7 +116,8 @@ TDataEdit* TDlgSoilLayers::Entry(int row, int gridColumn) const {
 
 std::vector<TDataEdit*> TDlgSoilLayers::AllEntries() const {
   std::vector<TDataEdit*> entries;
-  for (const TRowControls& r : fRows) entries.insert(entries.end(), r.Entries.begin(), r.Entries.end());
+  for (const TRowControls& r : fRows)
+    entries.insert(entries.end(), r.Entries.begin(), r.Entries.end());
   return entries;
 }
 
@@ -265,9 +273,7 @@ void TDlgSoilLayers::SoilTypeChange(int row, int index) {
   ShowRow(row);
 }
 
-void TDlgSoilLayers::DataEditEnter(int row, int gridColumn) {
-  DataEditExit(row, gridColumn);
-}
+void TDlgSoilLayers::DataEditEnter(int row, int gridColumn) { DataEditExit(row, gridColumn); }
 
 void TDlgSoilLayers::DataEditExit(int row, int gridColumn) {
   if (row < 0 || row >= fLayers.Count()) return;

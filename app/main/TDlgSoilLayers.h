@@ -26,8 +26,16 @@ class TDlgSoilLayers : public TChildForm {
 
  public:
   // Grid columns: the edit button, the soil type, then the numeric fields.
-  enum TGridColumn { kColButton, kColType, kColBottom, kColMaxSide, kColMaxEnd, kColSideFactor,
-                     kColEndFactor, kGridColumnCount };
+  enum TGridColumn {
+    kColButton,
+    kColType,
+    kColBottom,
+    kColMaxSide,
+    kColMaxEnd,
+    kColSideFactor,
+    kColEndFactor,
+    kGridColumnCount
+  };
   // The column of the layer table D a grid column shows (-1 for the button).
   static int LayerColumnOf(int gridColumn);
 

@@ -192,7 +192,8 @@ void TDlgSoils::FormActivate(int layerRow, int soilType) {
   for (int page = 0; page < kParameterPageCount; ++page) {
     fTabs->setTabVisible(page, page == fPage);
     // The dialog takes the size of the page it shows.
-    const QSizePolicy::Policy policy = page == fPage ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+    const QSizePolicy::Policy policy =
+        page == fPage ? QSizePolicy::Preferred : QSizePolicy::Ignored;
     fPages[std::size_t(page)].Page->setSizePolicy(policy, policy);
   }
   fTabs->setCurrentIndex(fPage);
@@ -293,7 +294,8 @@ std::vector<TDataEdit*> TDlgSoils::PageEntries() const {
   for (const TFieldControls& fc : fPages[std::size_t(fPage)].Fields)
     for (TDataEdit* entry : {fc.Top, fc.Bottom})
       if (entry) entries.push_back(entry);
-  if (fPage == kPageSand) entries.insert(entries.end(), fInterfaceAngle.begin(), fInterfaceAngle.end());
+  if (fPage == kPageSand)
+    entries.insert(entries.end(), fInterfaceAngle.begin(), fInterfaceAngle.end());
   return entries;
 }
 
@@ -301,7 +303,8 @@ void TDlgSoils::CopyClick() {
   if (fPage < 0) return;
   for (const TFieldControls& fc : fPages[std::size_t(fPage)].Fields)
     if (fc.Top) fc.Bottom->setText(fc.Top->text());
-  if (fPage == kPageWeakRock) fCondition[kRowBottom]->setCurrentIndex(fCondition[kRowTop]->currentIndex());
+  if (fPage == kPageWeakRock)
+    fCondition[kRowBottom]->setCurrentIndex(fCondition[kRowTop]->currentIndex());
   if (fPage == kPageSand) fInterfaceAngle[kRowBottom]->setText(fInterfaceAngle[kRowTop]->text());
 }
 

@@ -12,8 +12,7 @@
 #include "TProgramData.h"
 #include "TSoilProfileTables.h"
 
-TDlgTZPrint::TDlgTZPrint(const TDialogHost& host, QWidget* parent)
-    : QDialog(parent), fHost(host) {
+TDlgTZPrint::TDlgTZPrint(const TDialogHost& host, QWidget* parent) : QDialog(parent), fHost(host) {
   setWindowTitle(DialogText::TZPrintCaption());
   fPrint = new QCheckBox(QStringLiteral("&Print Internally-Generated"), this);
   fPrint->setObjectName(QStringLiteral("ChkPrint"));

@@ -13,11 +13,16 @@ namespace {
 template <class TRow>
 auto& Field(TRow& row, int layerColumn) {
   switch (layerColumn) {
-    case kLayerBottom: return row.Bottom;
-    case kLayerMaxSideFriction: return row.MaxSideFriction;
-    case kLayerMaxEndBearing: return row.MaxEndBearing;
-    case kLayerSideFactor: return row.SideFactor;
-    default: return row.EndFactor;
+    case kLayerBottom:
+      return row.Bottom;
+    case kLayerMaxSideFriction:
+      return row.MaxSideFriction;
+    case kLayerMaxEndBearing:
+      return row.MaxEndBearing;
+    case kLayerSideFactor:
+      return row.SideFactor;
+    default:
+      return row.EndFactor;
   }
 }
 

@@ -19,7 +19,9 @@ class TDataEdit;
 class TGridTable;
 
 // Readable texts in failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
 
 class DialogTest : public ::testing::Test {
  protected:

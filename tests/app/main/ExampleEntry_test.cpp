@@ -204,7 +204,8 @@ void EnterProblem(const TProblemScript& s, TSoilProfileTables& tables) {
   }
   {
     auto shaft = Open<TfrmShaftpeneta>(TChildKind::DSP);
-    for (int i = 0; i < int(s.Shaft.size()); ++i) Enter(shaft->DataEdit(i), s.Shaft[std::size_t(i)]);
+    for (int i = 0; i < int(s.Shaft.size()); ++i)
+      Enter(shaft->DataEdit(i), s.Shaft[std::size_t(i)]);
     CloseWindow(shaft.get());
   }
   {
@@ -344,8 +345,7 @@ TEST_P(ExampleEntry, EnteredThroughTheWindowsRunsToTheExamplesReport) {
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("entered")));
   const QString example = dir.filePath(QStringLiteral("example/") + name);
   const QString entered = dir.filePath(QStringLiteral("entered/") + name);
-  ASSERT_TRUE(
-      QFile::copy(QStringLiteral(TORVEX_SOURCE_DIR "/examples/") + name, example));
+  ASSERT_TRUE(QFile::copy(QStringLiteral(TORVEX_SOURCE_DIR "/examples/") + name, example));
 
   const TProblemScript script = ReadScript(example, *fTables);
   ASSERT_FALSE(script.Layers.empty());
@@ -376,19 +376,20 @@ TEST_P(ExampleEntry, EnteredThroughTheWindowsRunsToTheExamplesReport) {
 }
 
 // Between them the English and the SI examples hold all nine soil types.
-INSTANTIATE_TEST_SUITE_P(
-    BundledExamples, ExampleEntry,
-    ::testing::Values("sand-over-clay.tv8d", "si-layered-lrfd-charts.tv8d",
-                      "decomposed-rock-si-design-load.tv8d", "rock-sockets-uplift.tv8d",
-                      "strong-rock-end-bearing.tv8d", "gravel-uplift-lrfd.tv8d",
-                      "belled-design-load.tv8d", "weak-rock-socket-over-shale.tv8d",
-                      "sand-clay-design-charts.tv8d"),
-    [](const ::testing::TestParamInfo<const char*>& info) {
-      std::string name = info.param;
-      name = name.substr(0, name.find('.'));
-      for (char& c : name)
-        if (c == '-') c = '_';
-      return name;
-    });
+INSTANTIATE_TEST_SUITE_P(BundledExamples, ExampleEntry,
+                         ::testing::Values("sand-over-clay.tv8d", "si-layered-lrfd-charts.tv8d",
+                                           "decomposed-rock-si-design-load.tv8d",
+                                           "rock-sockets-uplift.tv8d",
+                                           "strong-rock-end-bearing.tv8d",
+                                           "gravel-uplift-lrfd.tv8d", "belled-design-load.tv8d",
+                                           "weak-rock-socket-over-shale.tv8d",
+                                           "sand-clay-design-charts.tv8d"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                           std::string name = info.param;
+                           name = name.substr(0, name.find('.'));
+                           for (char& c : name)
+                             if (c == '-') c = '_';
+                           return name;
+                         });
 
 }  // namespace

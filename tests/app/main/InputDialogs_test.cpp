@@ -1,5 +1,7 @@
 // The small input windows: what their fields show, what the write-back stores, the enabling
 // rules, the entry check on deactivation and close, and the changed flag.
+#include "InputDialogs.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -17,7 +19,6 @@
 #include <memory>
 
 #include "DialogTestSupport.h"
-#include "InputDialogs.h"
 #include "TDataEdit.h"
 #include "TDlgOptions.h"
 #include "TDlgTZPrint.h"
@@ -46,10 +47,10 @@ class InputDialogs : public DialogTest {
 
   QString fWordProcessor = QStringLiteral("/usr/bin/gedit");
   int fDepthEdits = 0;
-  TDialogHost fHost{[this] { return fWordProcessor; },
-                    [this](const QString& command) { fWordProcessor = command; },
-                    [this] { ++fDepthEdits; },
-                    [](QWidget*, const QString& current) { return current + QStringLiteral(".new"); }};
+  TDialogHost fHost{
+      [this] { return fWordProcessor; },
+      [this](const QString& command) { fWordProcessor = command; }, [this] { ++fDepthEdits; },
+      [](QWidget*, const QString& current) { return current + QStringLiteral(".new"); }};
 };
 
 TEST_F(InputDialogs, FactoryMakesEveryInputWindowWithItsCaption) {
@@ -57,16 +58,15 @@ TEST_F(InputDialogs, FactoryMakesEveryInputWindowWithItsCaption) {
     TChildKind Kind;
     const char* Caption;
   };
-  for (const Case c : {Case{TChildKind::Title, "Project Title"},
-                       Case{TChildKind::DSP, "Drilled-Shaft Properties"},
-                       Case{TChildKind::Options, "Control Options"},
-                       Case{TChildKind::ncPP, "Specification of Design Load"},
-                       Case{TChildKind::cPP, "Drilled Shaft Length"},
-                       Case{TChildKind::PI, "Water Table"},
-                       Case{TChildKind::SP, "Factor of Safety (F.S.)"},
-                       Case{TChildKind::SoilLayers, "Soill Layers"},
-                       Case{TChildKind::ncvary, "Multiple Shaft Lengths"},
-                       Case{TChildKind::ncchart, "ASD/LRFD Design Charts"}}) {
+  for (const Case c :
+       {Case{TChildKind::Title, "Project Title"}, Case{TChildKind::DSP, "Drilled-Shaft Properties"},
+        Case{TChildKind::Options, "Control Options"},
+        Case{TChildKind::ncPP, "Specification of Design Load"},
+        Case{TChildKind::cPP, "Drilled Shaft Length"}, Case{TChildKind::PI, "Water Table"},
+        Case{TChildKind::SP, "Factor of Safety (F.S.)"},
+        Case{TChildKind::SoilLayers, "Soill Layers"},
+        Case{TChildKind::ncvary, "Multiple Shaft Lengths"},
+        Case{TChildKind::ncchart, "ASD/LRFD Design Charts"}}) {
     std::unique_ptr<TChildForm> form(MakeInputDialog(c.Kind, fHost));
     ASSERT_TRUE(form) << c.Caption;
     EXPECT_TRUE(IsInputDialogKind(c.Kind));
@@ -90,7 +90,8 @@ TEST_F(InputDialogs, ShaftPropertiesClampToTheirLimitsAndShowUnits) {
             QStringLiteral("&Modulus of Elasticity of Drilled Shaft  (lbs/in^2)"));
   EXPECT_EQ(shaft->LabelOf(shaft->DataEdit(2))->text(),
             QStringLiteral("&Ratio of Base Diameter to Shaft Diameter,  Bb/B"));
-  EXPECT_EQ(shaft->DataEdit(0)->toolTip(), QStringLiteral("Practical minimum value is 2 ft or 0.6 m"));
+  EXPECT_EQ(shaft->DataEdit(0)->toolTip(),
+            QStringLiteral("Practical minimum value is 2 ft or 0.6 m"));
   EXPECT_TRUE(shaft->FormDeactivate());
   EXPECT_EQ(Doc().DSTART, 30);
   EXPECT_TRUE(fTables->DataChanged());  // the stored diameter differs
@@ -142,7 +143,8 @@ TEST_F(InputDialogs, ShaftLengthAndDesignLoadKeepOnlyOneOfThem) {
   EXPECT_EQ(Doc().LPD, 0);
   {
     auto load = Open<TfrmDesignLoad>(TChildKind::ncPP);
-    EXPECT_EQ(load->LabelOf(load->DataEditL())->text(), QStringLiteral("Enter the &design load (tons)"));
+    EXPECT_EQ(load->LabelOf(load->DataEditL())->text(),
+              QStringLiteral("Enter the &design load (tons)"));
     Type(load->DataEditL(), QStringLiteral("200"));
     EXPECT_TRUE(load->close());
   }
@@ -163,8 +165,9 @@ TEST_F(InputDialogs, LoadingGroupStoresTheReductionOnlyForUplift) {
     bool FactorEnabled;
     long double Stored;
   };
-  for (const Case c : {Case{TChildKind::cPP, false, false, 1}, Case{TChildKind::cPP, true, true, 0.75L},
-                       Case{TChildKind::ncPP, false, true, 1}, Case{TChildKind::ncPP, true, true, 0.75L}}) {
+  for (const Case c :
+       {Case{TChildKind::cPP, false, false, 1}, Case{TChildKind::cPP, true, true, 0.75L},
+        Case{TChildKind::ncPP, false, true, 1}, Case{TChildKind::ncPP, true, true, 0.75L}}) {
     Doc().KCYCL = 2;
     Doc().RCYCL = 0.6L;
     auto form = Open<TLoadingDialog>(c.Kind);
@@ -226,9 +229,10 @@ TEST_F(InputDialogs, WindowsWithoutTheDeactivationCheckStoreWhatTheyCan) {
     long double TProgramData::*GoodValue;
     long double TProgramData::*BadValue;
   };
-  for (const Case c : {Case{TChildKind::Options, 0, 1, &TProgramData::PINC, &TProgramData::ValElevation},
-                       Case{TChildKind::ncvary, 2, 1, &TProgramData::PDINCR, &TProgramData::PDMIN},
-                       Case{TChildKind::ncchart, 3, 0, &TProgramData::DIAMINCR, &TProgramData::PD}}) {
+  for (const Case c :
+       {Case{TChildKind::Options, 0, 1, &TProgramData::PINC, &TProgramData::ValElevation},
+        Case{TChildKind::ncvary, 2, 1, &TProgramData::PDINCR, &TProgramData::PDMIN},
+        Case{TChildKind::ncchart, 3, 0, &TProgramData::DIAMINCR, &TProgramData::PD}}) {
     ProgramData = TProgramData::Create(*fTables);
     Doc().IChart = Doc().IPENT = Doc().UseElevation = 1;
     Doc().*c.BadValue = 11;
@@ -288,7 +292,8 @@ TEST_F(InputDialogs, MultipleLengthsAreInUseOnlyWhenChecked) {
   auto vary = Open<TfrmVaryLength>(TChildKind::ncvary);
   EXPECT_FALSE(vary->CheckBox1()->isChecked());
   for (int i = 0; i < 3; ++i) EXPECT_FALSE(vary->DataEdit(i)->isEnabled());
-  EXPECT_EQ(vary->LabelOf(vary->DataEdit(1))->text(), QStringLiteral("Minimum &shaft length  (ft)"));
+  EXPECT_EQ(vary->LabelOf(vary->DataEdit(1))->text(),
+            QStringLiteral("Minimum &shaft length  (ft)"));
   vary->CheckBox1()->click();
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(vary->DataEdit(i)->isEnabled());
   Type(vary->DataEdit(0), QStringLiteral("40"));
@@ -363,7 +368,8 @@ TEST_F(InputDialogs, DesignChartsOfAFileWithoutPointsShowOnePoint) {
   Doc().NPOINTPD = 0;
   Doc().SetUnits(2);
   auto charts = Open<TfrmDesignCharts>(TChildKind::ncchart);
-  EXPECT_EQ(charts->StringGrid1()->horizontalHeaderItem(1)->text(), QStringLiteral("Settlement (m)"));
+  EXPECT_EQ(charts->StringGrid1()->horizontalHeaderItem(1)->text(),
+            QStringLiteral("Settlement (m)"));
   EXPECT_EQ(charts->EditNumber()->text(), QStringLiteral("1"));
   EXPECT_EQ(charts->StringGrid1()->rowCount(), 1);
   EXPECT_EQ(charts->StringGrid1()->item(0, 1)->text(), QStringLiteral("1"));
@@ -393,7 +399,8 @@ TEST_F(InputDialogs, TitleReplacesADifferentTextAndKeepsLongTitles) {
 TEST_F(InputDialogs, WaterTableAndFactorsOfSafety) {
   {
     auto water = Open<TfrmWaterDepth>(TChildKind::PI);
-    EXPECT_EQ(water->LabelOf(water->DataEdit1())->text(), QStringLiteral("&Depth of water table (ft)"));
+    EXPECT_EQ(water->LabelOf(water->DataEdit1())->text(),
+              QStringLiteral("&Depth of water table (ft)"));
     Type(water->DataEdit1(), QStringLiteral("-2"));  // no lower limit
     EXPECT_TRUE(water->close());
     EXPECT_EQ(Doc().WTD, -2);

@@ -123,7 +123,9 @@ struct PageCase {
   const char* Label;
 };
 
-void PrintTo(const PageCase& c, std::ostream* os) { *os << "type " << c.Type << " units " << c.Units; }
+void PrintTo(const PageCase& c, std::ostream* os) {
+  *os << "type " << c.Type << " units " << c.Units;
+}
 
 class PageShown : public DialogTest, public ::testing::WithParamInterface<PageCase> {};
 
@@ -154,8 +156,8 @@ INSTANTIATE_TEST_SUITE_P(
         PageCase{4, 1, kPageRock,
                  "Strong Rock (FHWA Spec. - use either side friction or end bearing)", 5,
                  "6. Elastic Modulus (lbs/in^2)"},
-        PageCase{7, 2, kPageRock, "Strong Rock (FHWA Spec. - side friction plus end bearing)",
-                 4, "5. Socket Diameter (m)"},
+        PageCase{7, 2, kPageRock, "Strong Rock (FHWA Spec. - side friction plus end bearing)", 4,
+                 "5. Socket Diameter (m)"},
         PageCase{5, 1, kPageDecomposedRock, "Decomposed Rock/Gravel (FHWA Spec.)", 4,
                  "6. Young Modulus (optional) (lbs/in^2)"},
         PageCase{6, 1, kPageWeakRock, "Weak Rock (FHWA Spec.)", 2, "3. Concrete Slump (in)"},

@@ -7,8 +7,8 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 
 #include "DialogTestSupport.h"
