@@ -29,7 +29,7 @@ TShaftProfile Profile(const ShaftCase& c) {
   p.TOPLENG = c.top;
   p.BS = c.bs;
   p.PD = c.L;
-  p.Layers = {{1, c.lastBottom / 2}, {2, c.lastBottom}};
+  p.Layers = {{1, c.lastBottom}};
   return p;
 }
 
@@ -37,7 +37,8 @@ TShaftProfile Profile(const ShaftCase& c) {
 const long double kBell30 = 2 / std::tan(30 * 3.1416L / 180);
 
 const ShaftCase kShafts[] = {
-    // Straight shaft, both zones: the parts follow each other from y = 2D.
+    // Straight shaft, both zones, over one layer to 50: the parts follow each other from
+    // y = 2D.
     {"straight", 3, 1, 0, 5, 3, 40, 50,
      {{6, 11, 3, 3}, {11, 43, 3, 3}, {43, 46, 3, 3}, {46, 46, 3, 3}},
      59},
