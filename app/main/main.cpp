@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "OpenGLSupport.h"
 #include "ProgramRooms.h"
 #include "TMainForm.h"
 
@@ -29,10 +30,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   // The 3D view draws with fixed-function OpenGL calls, which need a compatibility profile.
-  QSurfaceFormat format;
-  format.setVersion(2, 1);
-  format.setProfile(QSurfaceFormat::CompatibilityProfile);
-  QSurfaceFormat::setDefaultFormat(format);
+  QSurfaceFormat::setDefaultFormat(BlockViewSurfaceFormat());
 
   QApplication app(argc, argv);
   QApplication::setOrganizationName("Calverin");

@@ -88,10 +88,12 @@ MainFormTest::~MainFormTest() {
   QDir::setCurrent(fPreviousCurrent);
 }
 
-TMainForm& MainFormTest::Start(const QStringList& arguments) {
+TMainForm& MainFormTest::Start(const QStringList& arguments,
+                               const std::function<void(TMainForm&)>& beforeShow) {
   Stop();
   fForm = std::make_unique<TMainForm>(arguments, fDesktop.Services(fProgramFolder));
   fForm->resize(1100, 720);
+  if (beforeShow) beforeShow(*fForm);
   fForm->show();
   EXPECT_TRUE(QTest::qWaitForWindowExposed(fForm.get()));
   return *fForm;

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -69,8 +70,10 @@ class MainFormTest : public ::testing::Test {
   MainFormTest();
   ~MainFormTest() override;
 
-  // A new window, shown (which runs its start-up with `arguments`).
-  TMainForm& Start(const QStringList& arguments = {});
+  // A new window, shown (which runs its start-up with `arguments`); `beforeShow` runs on
+  // the window between its making and its first show.
+  TMainForm& Start(const QStringList& arguments = {},
+                   const std::function<void(TMainForm&)>& beforeShow = {});
   // Closes and frees the window, running its close query.
   void Stop();
   QString Path(const QString& name) const { return fDir.filePath(name); }
