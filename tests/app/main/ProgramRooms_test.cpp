@@ -64,7 +64,9 @@ TEST_F(MainFormTest, ProgramRooms_ThreeDViewWithoutOpenGL_SaysSoAndStaysClosed) 
   EXPECT_FALSE(fForm->BlockExists());
   EXPECT_EQ(fMessages.Texts().size(), 1);
   for (QAction* action : fForm->ToolBar()->actions()) {
-    if (action->text() == "Panning") EXPECT_FALSE(action->isVisible());
+    if (action->text() == "Panning") {
+      EXPECT_FALSE(action->isVisible());
+    }
   }
 }
 
