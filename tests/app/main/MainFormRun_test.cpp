@@ -26,6 +26,7 @@
 #include <unistd.h>
 
 #include "MainTestSupport.h"
+#include "ProgramRooms.h"
 #include "RunLockHolder.h"
 #include "TAnalysisRun.h"
 #include "TDlgExport.h"
@@ -62,9 +63,10 @@ int PlotDataBlocks(const QString& plotFile) {
 class MainFormRun : public MainFormTest {
  protected:
   // Copies an example, starts the window on it and runs the analysis.
-  QString RunExample(const QString& name) {
+  QString RunExample(const QString& name,
+                     const std::function<void(TMainForm&)>& beforeShow = {}) {
     const QString path = CopyExample(name);
-    Start({path});
+    Start({path}, beforeShow);
     fMessages.Clear();
     Trigger(TMainCommand::CompRun);
     return path;
@@ -470,10 +472,10 @@ TEST_F(MainFormRun, LargestChartProblem_FinishesAndTheWindowRepaints) {
   EXPECT_EQ(fForm->Plots().PltChart(10).LineCount(), 20);
 }
 
-// The window after a run, with its caption drawn as the window frame shows it (the
-// offscreen platform draws no frame of its own).
+// The program's window after a run, with its caption drawn as the window frame shows it
+// (the offscreen platform draws no frame of its own).
 TEST_F(MainFormRun, Screenshot_MainWindowAfterARun) {
-  RunExample("sand-over-clay.tv8d");
+  RunExample("sand-over-clay.tv8d", InstallProgramRooms);
   ASSERT_EQ(fMessages.Texts(), QStringList({kCompleted}));
   QTest::qWait(50);
   const QPixmap window = fForm->grab();
