@@ -225,8 +225,10 @@ class PlotPainter {
     int widest = 0;
     for (const Entry& e : entries) widest = std::max(widest, fm.horizontalAdvance(e.text));
     const int h = fm.height();
-    const TIntRect box = LegendBoxRect(fArea.GraphArea, fPicture.LegendPlace, widest, h,
-                                       static_cast<int>(entries.size()), fArea.PixelsPerInch);
+    const TIntRect box = KeepBoxInside(
+        LegendBoxRect(fArea.GraphArea, fPicture.LegendPlace, widest, h,
+                      static_cast<int>(entries.size()), fArea.PixelsPerInch),
+        fArea.Bounds);
     fP.setPen(QPen(Qt::black, 1));
     fP.setBrush(Qt::white);
     FramedRect(fP, box.Left, box.Top, box.Right, box.Bottom);

@@ -139,3 +139,9 @@ TIntRect LegendBoxRect(const TIntRect& graphArea, QPointF place, int widest, int
   r.Bottom = r.Top + entries * (PY / 32 + textHeight) + PY / 32;
   return r;
 }
+
+TIntRect KeepBoxInside(const TIntRect& box, const TIntRect& bounds) {
+  const int dx = std::max(bounds.Left - box.Left, std::min(0, bounds.Right - box.Right));
+  const int dy = std::max(bounds.Top - box.Top, std::min(0, bounds.Bottom - box.Bottom));
+  return {box.Left + dx, box.Top + dy, box.Right + dx, box.Bottom + dy};
+}

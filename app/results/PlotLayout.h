@@ -72,3 +72,7 @@ int LegendBoxWidth(int widestEntry, int pixelsPerInch);
 // width and height), wide enough for the widest entry W, one row of text height h per entry.
 TIntRect LegendBoxRect(const TIntRect& graphArea, QPointF place, int widest, int textHeight,
                        int entries, QPoint pixelsPerInch);
+// The box moved left or up until it fits on the page or bitmap, but never beyond its left or
+// top edge, as the window keeps its legend box inside: a legend near the window's bottom
+// edge is taller on a small bitmap than its place leaves room for.
+TIntRect KeepBoxInside(const TIntRect& box, const TIntRect& bounds);

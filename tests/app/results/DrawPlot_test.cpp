@@ -302,6 +302,33 @@ TEST(DrawPlot, SavedBitmapHasTheLegendBoxWhereTheWindowHasIt) {
   EXPECT_GT(red, 10);
 }
 
+TEST(DrawPlot, LegendBoxTallerThanItsPlaceLeavesStaysWhole) {
+  // Fifteen load curves with the window's legend near its bottom-right corner: on a 6 x 4
+  // inch bitmap the box is moved up until its last row, line 14's, is on the picture.
+  TGraphPlot plot;
+  HorizontalLines(plot, 15);
+  QImage image(432, 288, QImage::Format_RGB32);
+  TDrawArea area = BitmapDrawArea(plot, image.size(), {96, 96}, 11);
+  TPlotPicture picture;
+  picture.Plot = &plot;
+  picture.LogicBounds = *ComputeBounds(plot);
+  for (int i = 0; i < 15; ++i) picture.LegendLines.push_back(i);
+  picture.LegendPlace = {0.85, 0.6};
+  QPainter painter(&image);
+  area.Canvas = &painter;
+  DrawPlot(picture, area);
+  painter.end();
+  // The bottom outline on the last row of the bitmap, the box's right edge left of it.
+  int outline = 0;
+  for (int x = 300; x < 432; ++x) outline += image.pixelColor(x, 287) == kBlack;
+  EXPECT_GT(outline, 40);
+  // Line 14's entry, in its colour, just above that edge.
+  int lastEntry = 0;
+  for (int y = 287 - 20; y < 287; ++y)
+    for (int x = 300; x < 432; ++x) lastEntry += image.pixelColor(x, y) == PlotPalette(14);
+  EXPECT_GT(lastEntry, 5);
+}
+
 TEST(DrawPlot, WindowTargetPaintsNoLegendBox) {
   // The window shows its legend as a list over the picture; the picture has no box, so
   // line 1 at depth 4 runs on where a box at the graph's top-left corner would be.

@@ -578,4 +578,17 @@ TEST(LegendBox, OnPaperWhereTheWindowHasIt) {
   EXPECT_EQ(r, (TIntRect{219, 91, 297, 126}));
 }
 
+TEST(LegendBox, KeptOnThePaper) {
+  const TIntRect page{0, 0, 432, 288};
+  // Twenty entries placed halfway down: moved up until the last row is on the bitmap.
+  EXPECT_EQ(KeepBoxInside({300, 150, 400, 473}, page), (TIntRect{300, 0, 400, 323}));
+  // Too wide and too tall: at the left and top edges.
+  EXPECT_EQ(KeepBoxInside({200, 100, 700, 500}, page), (TIntRect{0, 0, 500, 400}));
+  EXPECT_EQ(KeepBoxInside({400, 250, 460, 300}, page), (TIntRect{372, 238, 432, 288}));
+  EXPECT_EQ(KeepBoxInside({10, 20, 60, 70}, page), (TIntRect{10, 20, 60, 70}));
+  // A page's bounds inside its margins.
+  EXPECT_EQ(KeepBoxInside({8000, 11000, 9500, 12500}, {1200, 1200, 9000, 12000}),
+            (TIntRect{7500, 10500, 9000, 12000}));
+}
+
 }  // namespace
