@@ -2,9 +2,11 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QLine>
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "PlotLayout.h"
 #include "PlotMarkers.h"
@@ -183,6 +185,7 @@ class PlotPainter {
     const int markers = fPlot.Markers();
     int k = 0;  // active lines so far, drawn or not: the colour of the line
     QPolygon run;
+    std::vector<QLine> edges;
     for (int i = 0; i < fPlot.LineCount(); ++i) {
       const TLine& line = fPlot.Lines(i);
       if (!line.Active()) continue;
@@ -200,10 +203,17 @@ class PlotPainter {
         run << fMap.ToPixel(v.x, v.y);
       }
       if (run.size() > 1) fP.drawPolyline(run);
-      if (markers > 0)
-        for (int j = 0; j < line.Count(); j += markers)
-          if (Finite(line.Point(j)))
-            DrawMarker(fMap.ToPixel(line.Point(j).x, line.Point(j).y), i);
+      if (markers > 0) {
+        // All markers of the line in one call: the outlines as segments.
+        const std::vector<QPoint> shape = MarkerVertices(i, fArea.PixelsPerInch);
+        edges.clear();
+        for (int j = 0; j < line.Count(); j += markers) {
+          if (!Finite(line.Point(j))) continue;
+          const QPoint at = fMap.ToPixel(line.Point(j).x, line.Point(j).y);
+          for (std::size_t v = 1; v < shape.size(); ++v) edges.emplace_back(at + shape[v - 1], at + shape[v]);
+        }
+        fP.drawLines(edges.data(), static_cast<int>(edges.size()));
+      }
     }
     fP.restore();
   }
