@@ -6,6 +6,7 @@
 #include "InputEcho.h"
 #include "InputReader.h"
 #include "LoadSettlementRun.h"
+#include "PlotDataFile.h"
 #include "ParameterEstimates.h"
 #include "ProfileMessages.h"
 #include "RockSettlement.h"
@@ -35,6 +36,11 @@ void PrepareProblem(EngineState& state) {
   SnapLayerBottoms(p);
 }
 
+void FinishAnalysis(EngineState& state) {
+  WriteLastTzData(state);
+  WriteHeldPlottedLines(state);
+}
+
 void RunAnalysis(EngineState& state, int& status) {
   UnitLineSource input(state.units, kUnitInput);
   InputError error;
@@ -45,7 +51,7 @@ void RunAnalysis(EngineState& state, int& status) {
   }
   PrepareProblem(state);
   SearchDesign(state, status);
-  WriteLastTzData(state);
+  FinishAnalysis(state);
   if (status != kStatusNormal) return;
   // After the last case: the note on weak rock, then the design charts.
   WriteRockStrengthNote(state);

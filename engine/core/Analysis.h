@@ -15,4 +15,8 @@ void RunAnalysis(EngineState& state, int& status);
 // input, then the moduli in tsf and the layer bottoms snapped to whole feet.
 void PrepareProblem(EngineState& state);
 
+// The steps after the last case, also after a run stopped early: the TZDATA.DAT listing of
+// the last load-settlement run and the plotted lines still held for their block count.
+void FinishAnalysis(EngineState& state);
+
 }  // namespace tvx

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "ProblemRecord.h"
@@ -83,6 +84,15 @@ struct ChartStore {
   int NLENC = 0;
 };
 
+// A plotted line whose number of load-settlement blocks is not known yet: its capacity
+// curve as written and the trend, upper-bound and lower-bound tables as they stood after
+// its case.
+struct HeldPlottedLine {
+  int NPTS = 0;
+  std::vector<std::string> capacityLines;
+  std::array<SettlementTable, 3> blocks{};
+};
+
 // Values kept across the cases of one run.
 struct RunHandOver {
   // Number of plotted lines of the run (the cases the enumeration plans to plot), set before
@@ -95,6 +105,13 @@ struct RunHandOver {
   // the upper and lower tables keep those of the last soil-tip case.
   std::array<SettlementTable, 4> results{};
   ChartStore chart;
+
+  // Every plotted line of a run carries three load-settlement blocks (NBLK 3) once a plotted
+  // case has had its tip in soil, and only the trend block (NBLK 0) in a run where none has.
+  // Lines of rock-tip cases that come before the first plotted soil-tip case are held until
+  // that case comes (then all carry three) or the analysis ends (then all carry one).
+  bool plottedSoilTip = false;
+  std::vector<HeldPlottedLine> heldLines;
 
   // q-w curves written to the plot-data scratch (one per diameter at the first length, trend
   // bound): the count heads their section. They are written only when the first case's t-z

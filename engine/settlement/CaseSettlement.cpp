@@ -76,9 +76,10 @@ int SettleCase(EngineState& state) {
   int status = kStatusNormal;
   // A tip in rock takes the rock-socket method of its type, which leaves the bound and the
   // upper- and lower-bound tables as the last soil-tip case left them.
-  if (!IsRockTip(TipSoil(state)) || !SettleRockTip(state)) status = SettleSoilTip(state);
+  const bool tipInSoil = !IsRockTip(TipSoil(state)) || !SettleRockTip(state);
+  if (tipInSoil) status = SettleSoilTip(state);
   if (status >= 1) return status;
-  if (state.handOver.plotted) WritePlottedLine(state);
+  if (state.handOver.plotted) WritePlottedLine(state, tipInSoil);
   return status;
 }
 

@@ -15,11 +15,11 @@ const char* const kFirstDepthZeros = "   0.0   0.0  0.0 0.0  0.0  0.0 ";
 
 
 // Values written 5(1X,E10.3): five to a line.
-void WriteFiveToALine(UnitTable& units, const float* values, int count) {
+void AppendFiveToALine(std::vector<std::string>& lines, const float* values, int count) {
   for (int first = 0; first < count; first += 5) {
     Record r;
     for (int k = first; k < std::min(count, first + 5); ++k) r.X(1).E(10, 3, values[k]);
-    units.Write(kUnitPlot, r);
+    lines.push_back(r.str());
   }
 }
 
@@ -41,21 +41,43 @@ void WritePointLines(UnitTable& units, const TzCurve& curve, const SettlementUni
     units.Write(kUnitTzPlot, Record().FreeReal(out.Transfer(curve.TZT[p])).FreeReal(out.Movement(curve.TZW[p])));
 }
 
+void EmitPlottedLine(EngineState& state, const HeldPlottedLine& line, int NBLK) {
+  UnitTable& units = state.units;
+  units.Write(kUnitPlot, Record().FreeInt(state.run.NLINES).FreeInt(line.NPTS).FreeInt(NBLK));
+  for (const std::string& text : line.capacityLines) units.Write(kUnitPlot, text);
+  const int blocks = NBLK == kPlotBlocksWithBounds ? 3 : 1;
+  for (int b = 0; b < blocks; ++b) WriteSettlementBlock(units, line.blocks[static_cast<std::size_t>(b)]);
+}
+
+// Writes the line when the run's block count is known, holds it otherwise. The first plotted
+// soil-tip case writes the held lines before its own, all with the bound blocks.
+void PlaceLine(EngineState& state, HeldPlottedLine line, bool tipInSoil) {
+  RunHandOver& run = state.run;
+  if (tipInSoil && !run.plottedSoilTip) {
+    run.plottedSoilTip = true;
+    for (const HeldPlottedLine& held : run.heldLines) EmitPlottedLine(state, held, kPlotBlocksWithBounds);
+    run.heldLines.clear();
+  }
+  if (run.plottedSoilTip)
+    EmitPlottedLine(state, line, kPlotBlocksWithBounds);
+  else
+    run.heldLines.push_back(std::move(line));
+}
+
 }  // namespace
 
-void WritePlottedLine(EngineState& state) {
-  UnitTable& units = state.units;
+void WritePlottedLine(EngineState& state, bool tipInSoil) {
   const CaseHandOver& h = state.handOver;
   const bool si = state.problem.IsSI();
   const float perFt = si ? kFtPerM : 1.0f;
   const float perTon = si ? kTonsPerKn : 1.0f;
   const int nseg = std::max(h.NSEG, 0);
 
-  units.Write(kUnitPlot, Record().FreeInt(state.run.NLINES).FreeInt(nseg + 2).FreeInt(kPlotBlocks));
-
-  units.Write(kUnitPlot, kSurfacePoint);
+  HeldPlottedLine line;
+  line.NPTS = nseg + 2;
+  line.capacityLines.push_back(kSurfacePoint);
   const float firstDepth = h.curve.empty() ? 0.0f : h.curve.front().L;
-  units.Write(kUnitPlot, Record().X(1).E(10, 3, firstDepth / perFt).T(kFirstDepthZeros));
+  line.capacityLines.push_back(Record().X(1).E(10, 3, firstDepth / perFt).T(kFirstDepthZeros).str());
   // One point per increment; a curve shorter than the increments repeats its last point, so
   // the line always holds the point count of its header.
   for (int k = 0; k < nseg; ++k) {
@@ -63,19 +85,24 @@ void WritePlottedLine(EngineState& state) {
     if (!h.curve.empty()) c = h.curve[std::min<std::size_t>(static_cast<std::size_t>(k), h.curve.size() - 1)];
     const float values[7] = {c.L / perFt,       c.QS / perTon,      c.QB / perTon,     c.QU / perTon,
                              c.design1 / perTon, c.design2 / perTon, c.design3 / perTon};
-    WriteFiveToALine(units, values, 7);
+    AppendFiveToALine(line.capacityLines, values, 7);
   }
-
-  for (int bound = kTrendBound; bound <= kLowerBound; ++bound) WriteSettlementBlock(units, state.run.results[bound]);
+  for (int bound = kTrendBound; bound <= kLowerBound; ++bound)
+    line.blocks[static_cast<std::size_t>(bound - kTrendBound)] = state.run.results[bound];
+  PlaceLine(state, std::move(line), tipInSoil);
 }
 
 void WriteEmptyPlottedLine(EngineState& state) {
-  UnitTable& units = state.units;
-  units.Write(kUnitPlot, Record().FreeInt(state.run.NLINES).FreeInt(2).FreeInt(kPlotBlocks));
-  units.Write(kUnitPlot, kSurfacePoint);
-  units.Write(kUnitPlot, Record().X(1).E(10, 3, 0.0f).T(kFirstDepthZeros));
-  const SettlementTable none{};
-  for (int bound = kTrendBound; bound <= kLowerBound; ++bound) WriteSettlementBlock(units, none);
+  HeldPlottedLine line;
+  line.NPTS = 2;
+  line.capacityLines.push_back(kSurfacePoint);
+  line.capacityLines.push_back(Record().X(1).E(10, 3, 0.0f).T(kFirstDepthZeros).str());
+  PlaceLine(state, std::move(line), false);
+}
+
+void WriteHeldPlottedLines(EngineState& state) {
+  for (const HeldPlottedLine& held : state.run.heldLines) EmitPlottedLine(state, held, kPlotBlocksTrendOnly);
+  state.run.heldLines.clear();
 }
 
 void WriteTzPlotCount(UnitTable& units, int count) { units.Write(kUnitTzPlot, Record().FreeInt(count)); }

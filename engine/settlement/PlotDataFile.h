@@ -13,19 +13,27 @@
 
 namespace tvx {
 
-// Number of load-settlement blocks of every plotted line. Every line carries the trend,
-// upper-bound and lower-bound blocks, also a rock-tip line written before the first soil-tip
-// case of the run, so the desktop program reads all lines alike.
-constexpr int kPlotBlocks = 3;
+// Load-settlement blocks of a plotted line (NBLK of its header): the trend, upper-bound and
+// lower-bound curves once a plotted case of the run has had its tip in soil, the trend curve
+// alone in a run whose plotted cases all end in rock. All lines of a run carry the same
+// count, so the desktop program reads them alike.
+constexpr int kPlotBlocksWithBounds = 3;
+constexpr int kPlotBlocksTrendOnly = 0;
 
-// The line header, the capacity curve and the three load-settlement blocks of the case in
-// state.handOver, from state.run.results.
-void WritePlottedLine(EngineState& state);
+// The plotted line of the case in state.handOver: the line header, the capacity curve and the
+// load-settlement blocks from state.run.results. tipInSoil: the case's curve came from the
+// t-z analysis (so the run has bound curves). A line written before the run's first plotted
+// soil-tip case is held until that case or the end of the analysis decides its block count.
+void WritePlottedLine(EngineState& state, bool tipInSoil);
 
 // A plotted line for a case whose profile gave no shaft-length row (nothing to hand on): the
-// header with the two surface points only and three blocks of zeros, so the file still holds
-// the number of lines its header announces.
+// header with the two surface points only and blocks of zeros, so the file still holds the
+// number of lines its header announces.
 void WriteEmptyPlottedLine(EngineState& state);
+
+// End of the analysis: plotted lines still held (no plotted case had its tip in soil) are
+// written with the trend block alone.
+void WriteHeldPlottedLines(EngineState& state);
 
 // t-z scratch (.tv8t): a count line, a printed (additional) curve, a curve of the first case.
 void WriteTzPlotCount(UnitTable& units, int count);

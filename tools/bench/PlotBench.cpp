@@ -1,6 +1,7 @@
 // Benchmark of the plot window on the largest plots the engine writes: the chart-tz
-// scenario (20 diameters, capacity curves of 177 points, 70 lengths per design chart, the
-// t-z, q-w and load-distribution curves), run once through ITORVEX. Measures
+// problem (20 diameters, capacity curves of 177 points, 70 lengths per design chart, the
+// t-z curves printed at three depths, the q-w and load-distribution curves), run once
+// through the engine library. Measures
 //   load      reading the plot-data file into the 26 result plots, as after a run;
 //   draw      the drawing pass of each plot on a full-screen picture (1920 x 1080);
 //   repaint   a shown plot window painting its client area again after a change.
@@ -15,16 +16,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <system_error>
 #include <vector>
 
-#include "BenchScenarios.h"
+#include "BenchProblems.h"
 #include "DocumentSettings.h"
 #include "DrawPlot.h"
 #include "PlotLayout.h"
 #include "PlotScale.h"
+#include "RunFiles.h"
 #include "TDrawArea.h"
 #include "TGraphPlot.h"
 #include "TPlotCanvas.h"
@@ -36,7 +39,6 @@
 
 namespace {
 namespace fs = std::filesystem;
-using namespace tvx::bench;
 
 constexpr double kLoadGoalMs = 100;
 constexpr double kRedrawGoalMs = 16;
@@ -86,17 +88,26 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "cannot create %s\n", dir.string().c_str());
     return 1;
   }
-  int status = 0;
-  const Scenario scenario = DesignChartTz();
-  const double engineMs = RunScenario(scenario, dir, 1, status);
-  std::printf("engine    %s: status %d, %.0f ms\n", scenario.name, status, engineMs);
-  if (status != 0) return 1;
+  const tvx::bench::Scenario scenario = tvx::bench::DesignChartTz(true);
+  const fs::path problem = dir / "chart-tz.tv8d";
+  std::ofstream(problem, std::ios::binary) << scenario.problem;
+  const tvx::run::RunFileSet files = tvx::run::MakeRunFileSet(problem);
+  const auto e0 = std::chrono::steady_clock::now();
+  const tvx::run::RunOutcome outcome = tvx::run::RunEngineOnDocument(
+      files, fs::path(QCoreApplication::applicationDirPath().toStdString()) / tvx::run::kEngineLibraryName);
+  const double engineMs =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - e0).count();
+  std::printf("engine    %s: status %d, %.0f ms\n", scenario.name, outcome.status, engineMs);
+  if (!outcome.called || outcome.status != 0) {
+    std::fprintf(stderr, "engine run failed: %s\n", outcome.error.c_str());
+    return 1;
+  }
 
   // Loading, as the main window does after the run.
   TSoilProfileTables tables;
-  auto document = TProgramData::CreateFromFile(QString::fromStdString((dir / "bench.tv8d").string()),
+  auto document = TProgramData::CreateFromFile(QString::fromStdString(problem.string()),
                                                TProgramData::kFilterCurrent, tables);
-  const QString plotFile = QString::fromStdString((dir / "bench.tv8p").string());
+  const QString plotFile = QString::fromStdString(files.plot.string());
   TPlotReadSettings settings = SettingsFrom(*document);
   const std::vector<TSoilLayerRow> layers = SoilLayersFrom(tables);
   TResultPlots plots;
@@ -108,7 +119,7 @@ int main(int argc, char** argv) {
     loaded = loaded && plots.ShowOutput;
   });
   std::printf("load      %.0f KB plot data: best %.1f ms, mean %.1f ms (goal %.0f ms)%s\n",
-              fs::file_size(dir / "bench.tv8p", ec) / 1024.0, load.best, load.mean, kLoadGoalMs,
+              fs::file_size(files.plot, ec) / 1024.0, load.best, load.mean, kLoadGoalMs,
               loaded ? "" : "  LOAD FAILED");
   bool missed = !loaded || load.best > kLoadGoalMs;
 

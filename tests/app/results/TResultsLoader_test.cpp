@@ -74,6 +74,9 @@ struct ExampleCase {
   std::vector<Strip> strips;
   long double layersTop;
   bool byLength;
+  // NBLK of the file: 3 with the upper- and lower-bound curves, 0 when every plotted tip is in
+  // rock and only the trend curve is written.
+  int ID2 = 3;
 };
 
 std::ostream& operator<<(std::ostream& os, const ExampleCase& c) { return os << c.name; }
@@ -130,22 +133,22 @@ const ExampleCase kExamples[] = {
      {{1, 10}, {8, 25}, {9, 50}}, {36}, {"Dia=2.5 ft"}, -1, 15, 1, true, "  Self-Weight",
      "LRFD Side Resistance ", {{" SAND ", 7, 10}, {" GW ", 11, 25}, {" GRAVEL ", 12, 50}}, 0,
      false},
-    // Every tip in rock: the file ends after the load-settlement curves.
+    // Every tip in rock: the trend curves alone, and the file ends after them.
     {"RockTipsUpliftByLength", "rock-sockets-uplift.tv8d", RockSocketsUplift(false),
      kRockSocketLayers, {40, 38, 36, 34, 32, 30},
      {"L =40 ft", "L =38 ft", "L =36 ft", "L =34 ft", "L =32 ft", "L =30 ft"}, -1, 0, 0, false,
      "  Self-Weight", "Side Resistance/F.S. ",
      {{" CLAY ", 1, 12}, {" WEAK ROCK ", 10, 20}, {" GW ", 12, 35}, {" ROCK ", 9, 60}}, 0,
-     true},
+     true, 0},
     {"RockTipsByElevation", "rock-sockets-uplift.tv8d", RockSocketsUplift(true),
      kRockSocketLayers, {40, 38, 36, 34, 32, 30},
      {"L =60 ft", "L =62 ft", "L =64 ft", "L =66 ft", "L =68 ft", "L =70 ft"}, -1, 0, 0, false,
      "  Self-Weight", "Side Resistance/F.S. ",
      {{" CLAY ", 1, 88}, {" WEAK ROCK ", 10, 80}, {" GW ", 12, 65}, {" ROCK ", 9, 40}}, 100,
-     true},
+     true, 0},
     {"StrongRockTipOnly", "strong-rock-end-bearing.tv8d", Doc(1, 2, 1, 3), {{1, 15}, {4, 40}},
      {27}, {"Dia=3 ft"}, -1, 0, 0, false, "  Tip Resistance", "Side Resistance/F.S. ",
-     {{" SAND ", 7, 15}, {" ROCK ", 9, 40}}, 0, false},
+     {{" SAND ", 7, 15}, {" ROCK ", 9, 40}}, 0, false, 0},
     {"SiWithTzDepthsAndCharts", "si-layered-lrfd-charts.tv8d", SiLayeredCharts(),
      {{1, 3}, {2, 9.5L}, {8, 14}, {3, 20}}, {47, 47, 47}, {"Dia=0.9 m", "Dia=1.05 m", "Dia=1.2 m"},
      2, 20, 3, true, "  Tip Resistance", "LRFD Side Resistance ",
@@ -195,7 +198,7 @@ TEST_P(ExampleLoadTest, FillsEveryPlotWithItsLinesPointsAndNames) {
   TMessageCapture messages;
   ASSERT_EQ(LoadText(plots, doc, c.layers, ExampleText(c)), 1);
   EXPECT_TRUE(messages.Texts().isEmpty());
-  EXPECT_EQ(doc.ID2, 3);
+  EXPECT_EQ(doc.ID2, c.ID2);
 
   const int nlines = static_cast<int>(c.pointsRead.size());
   const int npts = c.pointsRead.front();
@@ -273,9 +276,11 @@ TEST_P(ExampleLoadTest, FillsEveryPlotWithItsLinesPointsAndNames) {
   // What the Graphics menu offers for this run.
   const TGraphicsMenuState menu = GraphicsMenuState(doc, plots, true);
   for (I item : {I::mSkin, I::mTip, I::mTotal, I::mCombine, I::fsmSkin, I::fsmTip, I::fsmTotal,
-                 I::dCombine, I::mAxial, I::AxialLoadvsSettlementupperbound1,
-                 I::AxialLoadvsSettlementlowerbound1, I::CombinedSettlement1})
+                 I::dCombine, I::mAxial})
     EXPECT_TRUE(menu[item].Enabled) << static_cast<int>(item);
+  for (I item : {I::AxialLoadvsSettlementupperbound1, I::AxialLoadvsSettlementlowerbound1,
+                 I::CombinedSettlement1})
+    EXPECT_EQ(menu[item].Enabled, c.ID2 == 3) << static_cast<int>(item);
   EXPECT_EQ(menu[I::Tzcurvesaveraged].Enabled, c.tz > 0);
   EXPECT_EQ(menu[I::Qwcurvesaveraged].Enabled, c.tz > 0);
   EXPECT_EQ(menu[I::AddTzcurvesaveraged].Enabled, c.tzAdd > 0);

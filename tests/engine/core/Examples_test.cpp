@@ -121,22 +121,28 @@ TEST(Examples, EveryExampleReportsAFullCapacityTableForEveryCase) {
 }
 
 // What the plot-data file of each example holds: the plotted lines (one per diameter, every
-// length with the vary-length option, the first length of a design-chart run) and, when the
-// first case's tip is in soil, its 5 curves per layer and one q-w curve per diameter at the
-// first length.
+// length with the vary-length option, the first length of a design-chart run), their
+// load-settlement blocks (the bounds only when a plotted case has its tip in soil) and,
+// when the first case's tip is in soil, its 5 curves per layer and one q-w curve per
+// diameter at the first length.
 struct PlotExpectation {
   const char* file;
   long NLINES;
+  long NBLK;
   long NTZ;  // -1: the first case's tip is in rock, nothing is appended
   long NQW;
 };
 
 const PlotExpectation kPlotExpectations[] = {
-    {"belled-design-load.tv8d", 3, 10, 3},   {"decomposed-rock-si-design-load.tv8d", 1, -1, -1},
-    {"gravel-uplift-lrfd.tv8d", 1, 15, 1},   {"rock-sockets-uplift.tv8d", 6, -1, -1},
-    {"sand-over-clay.tv8d", 1, 10, 1},       {"si-layered-lrfd-charts.tv8d", 3, 20, 3},
-    {"strong-rock-end-bearing.tv8d", 1, -1, -1}, {"sand-clay-design-charts.tv8d", 3, 10, 3},
-    {"weak-rock-socket-over-shale.tv8d", 1, -1, -1},
+    {"belled-design-load.tv8d", 3, 3, 10, 3},
+    {"decomposed-rock-si-design-load.tv8d", 1, 0, -1, -1},
+    {"gravel-uplift-lrfd.tv8d", 1, 3, 15, 1},
+    {"rock-sockets-uplift.tv8d", 6, 0, -1, -1},
+    {"sand-over-clay.tv8d", 1, 3, 10, 1},
+    {"si-layered-lrfd-charts.tv8d", 3, 3, 20, 3},
+    {"strong-rock-end-bearing.tv8d", 1, 0, -1, -1},
+    {"sand-clay-design-charts.tv8d", 3, 3, 10, 3},
+    {"weak-rock-socket-over-shale.tv8d", 1, 0, -1, -1},
 };
 
 ProblemRecord ReadExampleProblem(const fs::path& file) {
@@ -169,7 +175,8 @@ TEST(Examples, EveryPlotDataFileReadsBackWithConsistentCounts) {
       SCOPED_TRACE("plotted line " + std::to_string(i + 1));
       const test::PlottedLine& line = plot.lines[i];
       EXPECT_EQ(line.NLINES, e.NLINES);
-      EXPECT_EQ(line.NBLK, 3);
+      EXPECT_EQ(line.NBLK, e.NBLK);
+      EXPECT_EQ(line.blocks.size(), e.NBLK == 3 ? 3u : 1u);
       ASSERT_GE(line.NPTS, 3);
       // The surface, the first depth with nothing mobilized, then the stored lengths down to
       // the tip of the case (within a foot: the last stored length above it).

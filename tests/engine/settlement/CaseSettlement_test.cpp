@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "../core/CaseName.h"
+#include "Analysis.h"
 #include "EngineTestSupport.h"
 #include "Format.h"
 #include "LoadSettlementRun.h"
@@ -143,7 +144,7 @@ class EngineFiles {
   void Finish() {
     EngineState& s = *fState;
     UnitTable& u = s.units;
-    WriteLastTzData(s);
+    FinishAnalysis(s);
     for (int unit : {kUnitQwList, kUnitTzPlot, kUnitQwPlot, kUnitLoadDist}) u.Close(unit);
     MergeScratchFile(s, s.files.qwList, kUnitQwList, kUnitCurves);
     MergeScratchFile(s, s.files.tzPlot, kUnitTzPlot, kUnitPlot);
@@ -196,26 +197,71 @@ TEST(PlotDataRoundTrip, TwoDiametersWithPrintedCurves_CountsReadBack) {
   EXPECT_NE(curves.find("VARIATION DIAMETER       =         2"), std::string::npos);
 }
 
-TEST(PlotDataRoundTrip, RockTipLineBeforeTheFirstSoilTip_CarriesAllThreeBlocks) {
+// How many load-settlement blocks the plotted lines carry: the bounds (NBLK 3) on every line
+// once a plotted case has had its tip in soil, also on rock-tip lines written before it; the
+// trend block alone (NBLK 0) when no plotted case has. A case that is not plotted (the later
+// lengths of a chart run) does not count, whatever its tip.
+enum class CaseTip { Rock, Clay, NoRows };
+struct PlottedCase {
+  CaseTip tip;
+  bool plotted = true;
+};
+struct BlockCountCase {
+  const char* name;
+  std::vector<PlottedCase> cases;
+  std::vector<long> headerNBLK;
+};
+std::ostream& operator<<(std::ostream& os, const BlockCountCase& c) { return os << c.name; }
+
+const BlockCountCase kBlockCounts[] = {
+    {"RockOnly", {{CaseTip::Rock}, {CaseTip::Rock}}, {0, 0}},
+    {"RockBeforeClay", {{CaseTip::Rock}, {CaseTip::Clay}}, {3, 3}},
+    {"ClayBeforeRock", {{CaseTip::Clay}, {CaseTip::Rock}}, {3, 3}},
+    {"NoRowsThenRock", {{CaseTip::NoRows}, {CaseTip::Rock}}, {0, 0}},
+    {"RockThenUnplottedClay", {{CaseTip::Rock}, {CaseTip::Clay, false}}, {0}},
+};
+
+class PlotBlockCount : public ::testing::TestWithParam<BlockCountCase> {};
+
+TEST_P(PlotBlockCount, EveryLineOfTheRunCarriesTheSameBlocks) {
+  const BlockCountCase& c = GetParam();
   ScratchDir dir;
   Fixture f;
   f.layers = {{kClay, 20.0f, 8.0f}, {kStrongRock, 40.0f, 30.0f}};
   f.DSTART = 3.0f;
   f.DIALIM = 3.5f;
   EngineFiles files(dir, f);
-  files.state().run.NLINES = 2;
-  files.HandOver(1, 1, 1, 3.0f, 30.0f, 300.0f);  // tip in rock
-  ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
-  files.HandOver(2, 2, 1, 3.5f, 15.0f, 50.0f);   // tip in clay
-  ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
+  files.state().run.NLINES = static_cast<int>(c.headerNBLK.size());
+  int caseNumber = 0;
+  for (const PlottedCase& pc : c.cases) {
+    ++caseNumber;
+    if (pc.tip == CaseTip::NoRows) {
+      files.state().handOver.caseNumber = caseNumber;
+      WriteEmptyPlottedLine(files.state());
+      continue;
+    }
+    if (pc.tip == CaseTip::Rock)
+      files.HandOver(caseNumber, caseNumber, 1, 3.0f, 30.0f, 300.0f);
+    else
+      files.HandOver(caseNumber, caseNumber, 1, 3.5f, 15.0f, 50.0f);
+    files.state().handOver.plotted = pc.plotted;
+    ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
+  }
   files.Finish();
 
-  std::vector<std::string> lines = ReadLines(dir / "p.tv8p");
-  const PlotContents c = ReadPlotFile(lines, false);
-  EXPECT_EQ(c.headerNBLK, (std::vector<long>{3, 3}));
-  // The first case's t-z curves are not in the file, so no q-w section follows either.
-  EXPECT_FALSE(c.appended);
+  const PlotContents plot = ReadPlotFile(ReadLines(dir / "p.tv8p"), false);
+  EXPECT_EQ(plot.headerNBLK, c.headerNBLK);
+  ASSERT_EQ(plot.lines.size(), c.headerNBLK.size());
+  for (const test::PlottedLine& line : plot.lines)
+    EXPECT_EQ(line.blocks.size(), c.headerNBLK.front() == 3 ? 3u : 1u);
+  // The first case's t-z curves are in the file only when its tip is in soil.
+  EXPECT_EQ(plot.appended, c.cases.front().tip == CaseTip::Clay);
 }
+
+INSTANTIATE_TEST_SUITE_P(Runs, PlotBlockCount, ::testing::ValuesIn(kBlockCounts),
+                         [](const ::testing::TestParamInfo<BlockCountCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 // The first case of the run had no shaft-length row to hand on, so its plotted line is empty
 // and its header tells the reader that the load distributions have no points. The t-z

@@ -167,16 +167,16 @@ TEST_P(RockTipExamples, CurveInTheReportAndThePlotData_NoteWhereItApplies) {
   }
   EXPECT_EQ(IndexOf(report, kChartHeading), report.size());
 
-  // The plot data: one line per plotted case with three blocks, the trend block holding the
-  // printed curve; with the first tip in rock nothing is appended after them.
+  // The plot data: one line per plotted case, every tip in rock, so each carries the trend
+  // block alone (NBLK 0) holding the printed curve; nothing is appended after them.
   const test::PlotContents plot = test::ReadPlotFile(x.run.PlotLines(), false, false);
   ASSERT_EQ(static_cast<long>(plot.lines.size()), plot.lines[0].NLINES);
   ASSERT_EQ(plot.lines.size(), curves.size());
   EXPECT_FALSE(plot.appended);
   for (std::size_t n = 0; n < plot.lines.size(); ++n) {
     const test::PlottedLine& line = plot.lines[n];
-    EXPECT_EQ(line.NBLK, 3);
-    ASSERT_EQ(line.blocks.size(), 3u);
+    EXPECT_EQ(line.NBLK, 0);
+    ASSERT_EQ(line.blocks.size(), 1u);
     // Three digits in the plot data against four in the report.
     for (std::size_t k = 0; k < 15; ++k) {
       const auto& p = line.blocks[0][k];
