@@ -329,10 +329,18 @@ class PlotPainter {
         fP.setBrush(Qt::NoBrush);
         FramedRect(fP, l, t, r, b);
 
-        fP.setFont(labelFont);
-        const QFontMetrics fm = fP.fontMetrics();
+        // A label wider than the strip is written smaller, down to 70 % of the font, so that
+        // a name such as " WEAK ROCK " stays readable in the one-inch strip.
         const QString label = layer.LineName();
-        const int tw = fm.horizontalAdvance(label);
+        fP.setFont(labelFont);
+        int tw = fP.fontMetrics().horizontalAdvance(label);
+        if (tw > la.Width() - 2 && tw > 0) {
+          const int fitted = std::max(fArea.FontHeight * 7 / 10,
+                                      fArea.FontHeight * (la.Width() - 2) / tw);
+          fP.setFont(PlotFont(fitted, false));
+          tw = fP.fontMetrics().horizontalAdvance(label);
+        }
+        const QFontMetrics fm = fP.fontMetrics();
         const int left = la.Left + (la.Width() - tw) / 2;
         const int labelTop = top + (bottom - top - fm.height()) / 2;
         fP.fillRect(QRect(left, labelTop, tw, fm.height()), Qt::white);
@@ -358,7 +366,11 @@ class PlotPainter {
 }  // namespace
 
 QFont PlotFont(int pixelHeight, bool bold) {
-  QFont font(QStringLiteral("Times New Roman"));
+  QFont font;
+  // Times New Roman, else a face with its metrics, else any serif face.
+  font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                    QStringLiteral("Tinos"), QStringLiteral("Nimbus Roman"),
+                    QStringLiteral("Times")});
   font.setStyleHint(QFont::Serif);
   font.setPixelSize(std::max(1, pixelHeight));
   font.setWeight(bold ? QFont::Bold : QFont::Normal);

@@ -13,8 +13,8 @@
 // only painted white. Paints on area.Canvas.
 void DrawPlot(const TPlotPicture& picture, const TDrawArea& area);
 
-// The font of titles, labels, the legend box and the layer labels: Times New Roman (or the
-// nearest serif face) of `pixelHeight` pixels.
+// The font of titles, labels, the legend box and the layer labels: Times New Roman (or a face
+// of its metrics, or the nearest serif face) of `pixelHeight` pixels.
 QFont PlotFont(int pixelHeight, bool bold);
 
 // Pen width of the data lines on a target: one pixel per 300 pixels per inch more than one,

@@ -115,10 +115,10 @@ void DrawPattern(QPainter& p, int code, bool print, QSizeF tile) {
       break;
     case kDotsPebbles:
       DrawDots(p, tile, 8, print ? 1.5 : 1, 11);
-      DrawPebbles(p, tile, print ? 12 : 4, 9, 15, 23);
+      DrawPebbles(p, tile, print ? 14 : 5, 5, 9, 23);
       break;
     case kPebbles:
-      DrawPebbles(p, tile, print ? 18 : 6, 10, 20, 12);
+      DrawPebbles(p, tile, print ? 30 : 11, 5, 11, 12);
       break;
     default:
       break;

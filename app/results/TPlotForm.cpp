@@ -73,8 +73,7 @@ int ScreenPixelsPerInch() {
 }
 
 QFont LegendListFont(int points) {
-  QFont font(QStringLiteral("Times New Roman"));
-  font.setStyleHint(QFont::Serif);
+  QFont font = PlotFont(1, false);
   font.setPointSize(std::max(1, points));
   return font;
 }
