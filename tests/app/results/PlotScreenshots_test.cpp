@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <string>
@@ -22,6 +25,7 @@
 #include "TDataEdit.h"
 #include "TGraphPlot.h"
 #include "TMessageCapture.h"
+#include "TPlotCanvas.h"
 #include "TPlotForm.h"
 #include "TProgramData.h"
 #include "TResultPlots.h"
@@ -105,6 +109,42 @@ TEST(PlotScreenshots, EveryBundledExampleIsPictured) {
   const QStringList examples =
       QDir(QStringLiteral(TORVEX_SOURCE_DIR "/examples")).entryList({QStringLiteral("*.tv8d")}, QDir::Files);
   for (const QString& e : examples) EXPECT_TRUE(pictured.contains(e)) << e.toStdString();
+}
+
+// The window itself as the engineer sees it: a maximized child of a main window with its
+// own Plot menu bar, the legend list over the graph and the read-out in the title.
+TEST(PlotScreenshots, WindowInTheMainWindowArea) {
+  TMessageCapture messages;
+  TSoilProfileTables tables;
+  auto document = TProgramData::CreateFromFile(
+      QStringLiteral(TORVEX_SOURCE_DIR "/examples/belled-design-load.tv8d"), TProgramData::kFilterCurrent, tables);
+  ASSERT_TRUE(document);
+  TPlotReadSettings settings = SettingsFrom(*document);
+  TResultPlots plots;
+  TResultsLoader loader(plots, settings, SoilLayersFrom(tables));
+  ASSERT_EQ(loader.ReadPlotDataFrom(results_test::EnginePlotData("belled-design-load.tv8d"), 1), 1);
+
+  QMainWindow frame;
+  frame.menuBar()->addMenu(QStringLiteral("&File"));
+  frame.menuBar()->addMenu(QStringLiteral("&Graphics"));
+  auto* area = new QMdiArea;
+  frame.setCentralWidget(area);
+  frame.resize(1100, 800);
+  frame.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+  plots.SetFormFactory(MakePlotFormFactory(area));
+  TGraphPlot& plot = plots.pltTotal();
+  plot.Show();
+  TPlotForm* form = PlotFormOf(plot);
+  ASSERT_NE(form, nullptr);
+  form->ShowSoilLayerClick();
+  QApplication::processEvents();
+  QTest::mouseMove(form->Canvas(), form->State().Mapping().ToPixel(300, 40));
+  QApplication::processEvents();
+  EXPECT_TRUE(form->windowTitle().startsWith(QStringLiteral("Ultimate Total Capacity vs Depth X: ")));
+  EXPECT_TRUE(frame.grab().save(ScreenshotPath(QStringLiteral("plot-window-in-main-window.png"))));
+  plot.Hide();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 class PlotScreenshotTest : public ::testing::TestWithParam<ExampleCase> {};

@@ -589,6 +589,38 @@ TEST(PlotWindowInMainWindow, MaximizedChildBroughtBackAndFreedWithItsFrame) {
   EXPECT_EQ(plot.Form(), nullptr);
 }
 
+TEST(PlotWindowInMainWindow, CtrlZOpensThePlotMenuOfTheActiveChildOnly) {
+  QMainWindow frame;
+  auto* area = new QMdiArea;
+  frame.setCentralWidget(area);
+  frame.resize(1000, 800);
+  frame.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+  frame.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+  TGraphPlot first, second;
+  for (TGraphPlot* plot : {&first, &second}) {
+    CapacityLines(*plot);
+    plot->SetFormFactory(MakePlotFormFactory(area));
+    plot->Show();
+  }
+  TPlotForm* one = PlotFormOf(first);
+  TPlotForm* two = PlotFormOf(second);
+  ASSERT_TRUE(one && two);
+  first.Show();  // back to the front
+  ASSERT_EQ(area->activeSubWindow()->widget(), one);
+  QApplication::processEvents();
+  QWidget* focus = QApplication::focusWidget();
+  ASSERT_NE(focus, nullptr);
+  QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(QTest::qWaitFor([one] { return one->PlotMenu()->isVisible(); }, 2000));
+  EXPECT_FALSE(two->PlotMenu()->isVisible());
+  one->PlotMenu()->close();
+  first.Hide();
+  second.Hide();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 TEST(PlotWindowInMainWindow, PlotGoingFirstTakesItsChildWindow) {
   QMainWindow frame;
   auto* area = new QMdiArea;
