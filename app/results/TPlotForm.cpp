@@ -207,8 +207,11 @@ void TPlotForm::BuildMenu() {
 
 void TPlotForm::RebuildLineItems() {
   const TPlotLegend& legend = fState.Legend();
-  while (fLineItems.size() > legend.Count()) delete fLineItems.takeLast();
-  for (int j = 0; j < legend.Count(); ++j) {
+  // Entries of lines the plot still has (it may have been loaded again with fewer lines).
+  int entries = 0;
+  while (entries < legend.Count() && legend.LineOf(entries) < Data().LineCount()) ++entries;
+  while (fLineItems.size() > entries) delete fLineItems.takeLast();
+  for (int j = 0; j < entries; ++j) {
     const int line = legend.LineOf(j);
     QAction* item = nullptr;
     if (j < fLineItems.size()) {

@@ -165,6 +165,7 @@ int TPlotFormState::WidestEntry() const {
   int widest = 0;
   if (!fTextWidth) return widest;
   for (int line : fLegend.Lines())
-    widest = std::max(widest, fTextWidth(TPlotLegend::WidthText(fPlot.Lines(line)), fLegendPoints));
+    if (line < fPlot.LineCount())
+      widest = std::max(widest, fTextWidth(TPlotLegend::WidthText(fPlot.Lines(line)), fLegendPoints));
   return widest;
 }

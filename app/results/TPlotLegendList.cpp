@@ -38,12 +38,14 @@ void TPlotLegendList::paintEvent(QPaintEvent*) {
   const int rowHeight = state.LegendRowHeight();
   p.setFont(font());
   p.setClipRect(rect().adjusted(kBorder, kBorder, -kBorder, -kBorder));
+  const TGraphPlot& plot = fForm.Data();
   for (int j = 0; j < legend.Count(); ++j) {
+    const int line = legend.LineOf(j);
+    if (line >= plot.LineCount()) continue;  // the plot was loaded again with fewer lines
     const QRect row(kBorder + kTextInset, kBorder + j * rowHeight, width() - 2 * kBorder - kTextInset,
                     rowHeight);
     p.setPen(PlotPalette(j));
-    p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter,
-               TPlotLegend::RowText(fForm.Data().Lines(legend.LineOf(j))));
+    p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, TPlotLegend::RowText(plot.Lines(line)));
   }
 }
 

@@ -421,6 +421,26 @@ TEST_F(PlotWindowTest, PrintsOnePageToPdfAndPageSetupKeepsTheMargins) {
   EXPECT_TRUE(messages.Messages().isEmpty());
 }
 
+TEST_F(PlotWindowTest, PlotLoadedAgainWithFewerLinesUnderAnOpenWindow) {
+  TPlotForm* form = Open();
+  ASSERT_NE(form, nullptr);
+  plot.SetLineCount(1);  // a new run loads fewer shafts while the window stays open
+  form->Canvas()->Invalidate();
+  form->LegendList()->repaint();
+  form->PlotMenuPopup();
+  form->ToggleLine(2);
+  form->State().SetLineNames({QStringLiteral("Dia=5 ft")});
+  const QImage picture = form->Canvas()->Picture();
+  EXPECT_FALSE(picture.isNull());
+  AnswerNextDialog<TfrmActiveLines>([](TfrmActiveLines& d) {
+    EXPECT_EQ(d.List()->count(), 1);
+    QTest::mouseClick(d.OkButton(), Qt::LeftButton);
+  });
+  form->ActiveCurvesItem()->trigger();
+  EXPECT_EQ(form->LineItems().size(), 1);
+  EXPECT_EQ(form->LineItems()[0]->text(), QStringLiteral("Dia=5 ft"));
+}
+
 // ---- Saving pictures ----------------------------------------------------------------------
 
 class SavePictureTest : public PlotWindowTest {
