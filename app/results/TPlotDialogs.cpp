@@ -15,6 +15,27 @@ TPlotDialogs::THandlers& Handlers() {
 // The default extension of each file type of the save dialog, in the order of the filter.
 const char* const kSuffixes[] = {"bmp", "png", "jpg"};
 
+// The save dialog for pictures: a name typed without extension takes the extension of the
+// file type chosen, before the dialog asks about replacing an existing file.
+class TPictureFileDialog : public QFileDialog {
+ public:
+  explicit TPictureFileDialog(QWidget* parent) : QFileDialog(parent) {
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    setOption(QFileDialog::DontConfirmOverwrite, false);
+    setNameFilters(TPlotDialogs::SaveFilter().split(QStringLiteral(";;")));
+    setDefaultSuffix(QString::fromLatin1(kSuffixes[0]));
+  }
+
+ protected:
+  void accept() override {
+    const qsizetype i = nameFilters().indexOf(selectedNameFilter());
+    if (i >= 0 && i < static_cast<qsizetype>(std::size(kSuffixes)))
+      setDefaultSuffix(QString::fromLatin1(kSuffixes[i]));
+    QFileDialog::accept();
+  }
+};
+
 }  // namespace
 
 QString TPlotDialogs::SaveFilter() {
@@ -35,19 +56,7 @@ bool TPlotDialogs::SetupPage(QPrinter& printer, QWidget* parent) {
 
 QString TPlotDialogs::ChooseSaveFile(QWidget* parent) {
   if (Handlers().ChooseSaveFile) return Handlers().ChooseSaveFile(parent);
-  QFileDialog dialog(parent);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-  const QStringList filters = SaveFilter().split(QStringLiteral(";;"));
-  dialog.setNameFilters(filters);
-  dialog.setDefaultSuffix(QString::fromLatin1(kSuffixes[0]));
-  // A name typed without extension takes the extension of the chosen file type.
-  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& f) {
-    const qsizetype i = filters.indexOf(f);
-    if (i >= 0 && i < static_cast<qsizetype>(std::size(kSuffixes)))
-      dialog.setDefaultSuffix(QString::fromLatin1(kSuffixes[i]));
-  });
+  TPictureFileDialog dialog(parent);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }

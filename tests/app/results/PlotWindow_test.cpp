@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
@@ -18,7 +19,10 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPageSetupDialog>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -36,6 +40,7 @@
 #include "TDataEdit.h"
 #include "TGraphPlot.h"
 #include "TMessageCapture.h"
+#include "TPlotDialogs.h"
 #include "TPlotCanvas.h"
 #include "TPlotForm.h"
 #include "TPlotLegendList.h"
@@ -566,6 +571,33 @@ TEST_F(SavePictureTest, UnwritableFileIsTold) {
   EXPECT_TRUE(messages.LastText().startsWith(QStringLiteral("The picture could not be written to ")))
       << messages.LastText().toStdString();
   EXPECT_FALSE(QFile::exists(file));
+}
+
+TEST(PlotSaveDialog, OffersBitmapPngAndJpegAndAddsTheChosenTypesExtension) {
+  QTemporaryDir dir;
+  AnswerNextDialog<QFileDialog>([&dir](QFileDialog& d) {
+    EXPECT_EQ(d.acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_EQ(d.nameFilters(),
+              Texts({"Bitmap (*.bmp)", "PNG image (*.png)", "JPEG image (*.jpg *.jpeg)"}));
+    EXPECT_EQ(d.defaultSuffix(), QStringLiteral("bmp"));
+    d.selectNameFilter(QStringLiteral("PNG image (*.png)"));
+    d.setDirectory(dir.path());
+    d.selectFile(QStringLiteral("capacity"));
+    QMetaObject::invokeMethod(&d, "accept");
+  });
+  EXPECT_EQ(TPlotDialogs::ChooseSaveFile(nullptr), dir.filePath(QStringLiteral("capacity.png")));
+
+  AnswerNextDialog<QFileDialog>([](QFileDialog& d) { d.reject(); });
+  EXPECT_TRUE(TPlotDialogs::ChooseSaveFile(nullptr).isEmpty());
+}
+
+TEST(PlotPrintDialogs, PlatformDialogsAnswerForThePrinter) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  AnswerNextDialog<QPrintDialog>([](QPrintDialog& d) { d.reject(); });
+  EXPECT_FALSE(TPlotDialogs::ChoosePrinter(printer, nullptr));
+  AnswerNextDialog<QPageSetupDialog>([](QPageSetupDialog& d) { d.accept(); });
+  EXPECT_TRUE(TPlotDialogs::SetupPage(printer, nullptr));
 }
 
 // ---- In the main window's area ------------------------------------------------------------
