@@ -446,6 +446,18 @@ TEST_F(PlotWindowTest, PlotLoadedAgainWithFewerLinesUnderAnOpenWindow) {
   EXPECT_EQ(form->LineItems()[0]->text(), QStringLiteral("Dia=5 ft"));
 }
 
+TEST_F(PlotWindowTest, PrinterThatCannotStartIsTold) {
+  TPlotForm* form = Open();
+  ASSERT_NE(form, nullptr);
+  QTemporaryDir dir;
+  PlotDialogAnswers answers;
+  answers.PrintToPdf(dir.filePath(QStringLiteral("no-such-folder/capacity.pdf")));
+  form->PrintItem()->trigger();
+  EXPECT_EQ(messages.LastText(), QStringLiteral("The plot could not be printed."));
+  // The margins are as they were for the next print.
+  EXPECT_EQ(form->Margins(), (TPageMargins{1000, 1000, 1000, 1000}));
+}
+
 // ---- Saving pictures ----------------------------------------------------------------------
 
 class SavePictureTest : public PlotWindowTest {
