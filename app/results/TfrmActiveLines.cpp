@@ -1,6 +1,6 @@
 #include "TfrmActiveLines.h"
 
-#include <QGridLayout>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -24,6 +24,8 @@ TfrmActiveLines::TfrmActiveLines(const QStringList& names, const std::vector<boo
 
   fList = new QListWidget(this);
   fList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  // Fixed pitch, so that the flags " yes : " and " no  : " line up in a column.
+  fList->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   for (int i = 0; i < fNames.size(); ++i)
     fList->addItem(RowText(fActive[static_cast<std::size_t>(i)], fNames[i]));
   layout->addWidget(fList, 1);

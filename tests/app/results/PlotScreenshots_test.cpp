@@ -32,6 +32,9 @@
 #include "TResultsLoader.h"
 #include "TSoilProfileTables.h"
 #include "TdlgFormat.h"
+#include "TfrmActiveLines.h"
+#include "TfrmGraphCaption.h"
+#include "TfrmLineNames.h"
 
 namespace {
 
@@ -145,6 +148,26 @@ TEST(PlotScreenshots, WindowInTheMainWindowArea) {
   EXPECT_TRUE(frame.grab().save(ScreenshotPath(QStringLiteral("plot-window-in-main-window.png"))));
   plot.Hide();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The dialogs of the Plot menu as they open.
+TEST(PlotScreenshots, PlotMenuDialogs) {
+  const QStringList names = {QStringLiteral("Dia=3 ft"), QStringLiteral("Dia=3.5 ft"),
+                             QStringLiteral("Dia=4 ft")};
+  TfrmGraphCaption caption(QStringLiteral("Pile P-3, boring B-2"), true);
+  TfrmLineNames lineNames(names);
+  TfrmActiveLines activeLines(names, {true, false, true});
+  TdlgFormat format;
+  const std::pair<QDialog*, const char*> dialogs[] = {{&caption, "graph-caption"},
+                                                      {&lineNames, "legend"},
+                                                      {&activeLines, "active-curves"},
+                                                      {&format, "save-attributes"}};
+  for (const auto& [dialog, name] : dialogs) {
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    EXPECT_TRUE(dialog->grab().save(ScreenshotPath(QStringLiteral("plot-dialog-%1.png").arg(QString::fromLatin1(name)))));
+    dialog->hide();
+  }
 }
 
 class PlotScreenshotTest : public ::testing::TestWithParam<ExampleCase> {};
