@@ -141,8 +141,4 @@ QString AboutCopyright() {
   return QStringLiteral("Copyright (C) 2017 Calverin. All rights reserved.");
 }
 
-QString PlotWindowPending(const QString& plotCaption) {
-  return plotCaption + QStringLiteral("\n\nThe plot window is not available in this build.");
-}
-
 }  // namespace MainText

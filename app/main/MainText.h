@@ -74,7 +74,4 @@ QString AboutDescription();
 QString AboutMaker();
 QString AboutCopyright();
 
-// Placeholder of a plot window.
-QString PlotWindowPending(const QString& plotCaption);
-
 }  // namespace MainText

@@ -16,9 +16,9 @@
 #include <QUrl>
 
 #include "CommandLineRule.h"
+#include "PlotFormFactory.h"
 #include "TAboutBox.h"
 #include "TDlgExport.h"
-#include "TPlaceholderPlotForm.h"
 #include "TProgramData.h"
 #include "TProgramSettings.h"
 #include "ToolIcons.h"
@@ -84,8 +84,8 @@ TMainForm::~TMainForm() {
 
 // --- Where the other windows plug in ---------------------------------------------------------
 
-// The window maker of the 26 result plots.
-void TMainForm::InstallPlotWindows() { fPlots.SetFormFactory(PlaceholderPlotFormFactory(*fMdiArea)); }
+// The window maker of the 26 result plots: each window a maximized child of the area.
+void TMainForm::InstallPlotWindows() { fPlots.SetFormFactory(MakePlotFormFactory(fMdiArea)); }
 
 // The export dialog, made once and kept for the program's life.
 void TMainForm::CreateExportDialog() {

@@ -28,8 +28,8 @@
 //   signal DesignMethodChanged), SetDataChanged(), Tables(), ShowChild()/CloseChild(). A
 //   window the program shows from its start (the elevation view) opens on Started().
 // * The plot windows: InstallPlotWindows() in TMainForm.cpp gives the 26 plots their window
-//   maker (TResultPlots::SetFormFactory) in one line; until the plot window exists it is
-//   the placeholder of TPlaceholderPlotForm.
+//   maker (TResultPlots::SetFormFactory) in one line: each plot window a maximized child of
+//   the area.
 // * The export dialog (TDlgExport): CreateExportDialog() in TMainForm.cpp makes it once at
 //   start-up (SetExportDialog); "Export Plots to Excel" shows it modally, enabled while a
 //   Graphics command is. GraphicsState() gives the enabled state of the 26 Graphics commands.

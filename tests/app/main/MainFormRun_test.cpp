@@ -26,6 +26,8 @@
 #include <unistd.h>
 
 #include "MainTestSupport.h"
+#include "PlotFormFactory.h"
+#include "TPlotForm.h"
 #include "ProgramRooms.h"
 #include "RunLockHolder.h"
 #include "TAnalysisRun.h"
@@ -142,11 +144,13 @@ TEST_F(MainFormRun, EveryExample_RunsToCompletion_ResultsLoadedScratchFilesGone)
     EXPECT_TRUE(fForm->Command(TMainCommand::ToolCombinedUltimate)->isEnabled());
     EXPECT_EQ(fForm->Command(TMainCommand::ToolTzCurves)->isEnabled(), example.soilTip);
 
-    // A Graphics item opens a window naming its plot.
+    // A Graphics item opens its plot's window, a maximized child of the window's area.
     fForm->GraphicsCommand(G::mSkin)->trigger();
-    ASSERT_NE(fForm->MdiArea()->currentSubWindow(), nullptr);
-    EXPECT_EQ(fForm->MdiArea()->currentSubWindow()->windowTitle(),
-              "Ultimate Skin Friction vs Depth");
+    QMdiSubWindow* plotWindow = fForm->MdiArea()->currentSubWindow();
+    ASSERT_NE(plotWindow, nullptr);
+    ASSERT_NE(PlotFormOf(fForm->Plots().pltSkin()), nullptr);
+    EXPECT_EQ(plotWindow->widget(), static_cast<QWidget*>(PlotFormOf(fForm->Plots().pltSkin())));
+    EXPECT_TRUE(plotWindow->isMaximized());
   }
 }
 
