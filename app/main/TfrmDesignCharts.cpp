@@ -66,6 +66,8 @@ TfrmDesignCharts::TfrmDesignCharts(QWidget* parent)
   fGrid->verticalHeader()->hide();
   fGrid->horizontalHeader()->setStretchLastSection(true);
   fGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Tab goes on to the Close button; the arrow keys move between the cells.
+  fGrid->setTabKeyNavigation(false);
   // Ten rows fit without scrolling.
   fGrid->setMinimumHeight(fGrid->horizontalHeader()->sizeHint().height() +
                           11 * fGrid->verticalHeader()->defaultSectionSize());

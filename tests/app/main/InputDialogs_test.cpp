@@ -346,6 +346,24 @@ TEST_F(InputDialogs, DesignChartPointsResizeTheSettlementGrid) {
   EXPECT_EQ(Doc().PDSETT[3], 7);
 }
 
+// Tab leaves the settlement grid for the Close button and comes back: the arrow keys move
+// between the cells.
+TEST_F(InputDialogs, TabLeavesTheSettlementGrid) {
+  Doc().IChart = 1;
+  auto charts = Open<TfrmDesignCharts>(TChildKind::ncchart);
+  charts->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(charts.get()));
+  QTableWidget* grid = charts->StringGrid1();
+  grid->setFocus();
+  grid->setCurrentCell(grid->rowCount() - 1, 1);
+  QTest::keyClick(grid, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), charts->findChild<QPushButton*>(QStringLiteral("Button1")));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  EXPECT_EQ(QApplication::focusWidget(), grid);
+  QTest::keyClick(grid, Qt::Key_Up);
+  EXPECT_EQ(grid->currentRow(), grid->rowCount() - 2);
+}
+
 TEST_F(InputDialogs, SettlementThatIsNotANumberStopsTheWriteBackThere) {
   Doc().IChart = 1;
   auto charts = Open<TfrmDesignCharts>(TChildKind::ncchart);
