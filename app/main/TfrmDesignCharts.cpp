@@ -28,16 +28,13 @@ constexpr int kSettlementColumn = 1;
 
 TfrmDesignCharts::TfrmDesignCharts(QWidget* parent)
     : TInputDialog(TChildKind::ncchart, DialogText::DesignChartsCaption(), parent) {
-  fCompute = new QCheckBox(QStringLiteral("Compute ASD/LRFD Design Charts"), this);
-  fCompute->setObjectName(QStringLiteral("CheckBox1"));
-  connect(fCompute, &QCheckBox::toggled, this, [this] { UpdateEnabling(); });
+  fCompute = AddSwitch(QStringLiteral("Compute ASD/LRFD Design Charts"), "CheckBox1",
+                       &TProgramData::IChart, this);
 
   fRanges = new QGroupBox(QStringLiteral("Shaft Length/Diameter Variation"), this);
   auto* rangeGrid = new QGridLayout(fRanges);
-  int row = 0;
-  for (const TDocumentField& field : InputDialogFields::ChartRanges())
-    AddEntry(field, rangeGrid, row++);
-  rangeGrid->setRowStretch(row, 1);
+  AddEntries(InputDialogFields::ChartRanges(), rangeGrid);
+  rangeGrid->setRowStretch(rangeGrid->rowCount(), 1);
 
   fPoints = new QGroupBox(QStringLiteral("Defined Settlements"), this);
   auto* numberLabel = new QLabel(QStringLiteral("Number of Points"), fPoints);
@@ -87,18 +84,14 @@ TfrmDesignCharts::TfrmDesignCharts(QWidget* parent)
   groups->addWidget(fRanges, 1);
   groups->addWidget(fPoints);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(MakeCloseButton());
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(fCompute);
   layout->addLayout(groups, 1);
-  layout->addLayout(buttons);
+  layout->addLayout(CloseButtonRow());
 }
 
 void TfrmDesignCharts::LoadValues() {
-  fCompute->setChecked(Doc().IChart == 1);
-  ShowBoundEntries();
+  ShowBoundValues();
   fGrid->setHorizontalHeaderLabels(
       {TSettlementList::NumberHeading(), TSettlementList::SettlementHeading(Doc().Units())});
   fSettlements.Load(Doc());
@@ -142,8 +135,7 @@ void TfrmDesignCharts::DownClick() {
 }
 
 bool TfrmDesignCharts::StoreValues() {
-  Doc().IChart = fCompute->isChecked() ? 1 : 0;
-  ReadBoundEntries();
+  ReadBoundValues();
   // A cell being typed in counts with what it shows.
   if (QWidget* editor = fGrid->indexWidget(fGrid->currentIndex()))
     emit fGrid->itemDelegate()->commitData(editor);
