@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "DialogTexts.h"
@@ -110,6 +111,10 @@ void TfrmDesignCharts::ShowSettlements() {
     fGrid->setItem(row, kNumberColumn, number);
     fGrid->setItem(row, kSettlementColumn, new QTableWidgetItem(fSettlements.Text(row)));
   }
+  // The keyboard enters the grid at a settlement, where typing edits it.
+  if (fGrid->rowCount() > 0)
+    fGrid->setCurrentCell(std::clamp(fGrid->currentRow(), 0, fGrid->rowCount() - 1),
+                          kSettlementColumn);
   fShowing = false;
 }
 
