@@ -6,9 +6,10 @@
 #include <filesystem>
 #include <string>
 
+#include "TorvexVersion.h"
+
 namespace tvx::run {
 
-constexpr const char* kProgramVersion = "2017.8.11";
 constexpr const char* kEngineLibraryName = "Torvex2017_DLL.so";
 constexpr const char* kEntryPointName = "ITORVEX";
 constexpr int kEngineRunArgument = 11;

@@ -4,8 +4,6 @@
 #include <cmath>
 
 #include "CapacityReport.h"
-#include "CaseSettlement.h"
-#include "PlotDataFile.h"
 #include "CohesionlessRules.h"
 #include "CohesiveRules.h"
 #include "ProfileMessages.h"
@@ -26,8 +24,6 @@ constexpr float kMinUnitWeightPcf = 50.0f;  // below it the unit weight counts a
 constexpr float kFixedBearingBelow = -1e-6f;  // QMAX (tsf) below it is a fixed unit end bearing
 constexpr float kDiameterSweepStepFt = 0.5f;
 constexpr float kDiameterTolerance = 0.02f;  // ft, on the largest diameter and shortest length
-constexpr int kMaxDiameters = kMaxChartDiameters;
-constexpr int kMaxLengths = kMaxChartLengths;
 constexpr float kMinIncrementFt = 0.001f;  // a diameter or length step below it is no step
 constexpr float kMinOutputIncrementFt = 0.1f;  // PINC below it would flood the report
 constexpr float kLengthTolerance = 1e-3f;  // ft, comparing lengths against bounds
@@ -102,7 +98,7 @@ CapacityPoint PlotPoint(const ProblemRecord& p, const CapacityRow& r) {
 }
 
 // The hand-over record of a case whose tip row is `tip`.
-void FillHandOver(EngineState& state, const CasePlan& plan, const CaseGeometry& g, const CaseSteps& s,
+void FillHandOver(CapacityState& state, const CasePlan& plan, const CaseGeometry& g, const CaseSteps& s,
                   const StepTotals& totals, const CapacityRow& tip) {
   const ProblemRecord& p = state.problem;
   CaseHandOver& h = state.handOver;
@@ -195,11 +191,11 @@ ProfileSteps BuildProfileSteps(const ProblemRecord& p) {
   return steps;
 }
 
-CaseSteps StepCase(EngineState& state, const ProfileSteps& profile, const CaseGeometry& g, float& rockLength,
+CaseSteps StepCase(CapacityState& state, const ProfileSteps& profile, const CaseGeometry& g, float& rockLength,
                    CaseRuleState& rules, StepTotals& totals) {
   const ProblemRecord& p = state.problem;
   UnitTable& units = state.units;
-  RunHandOver& run = state.run;
+  CapacityRunValues& run = state.capacity;
   const ResistanceLoading loading = LoadingOf(p);
   BaseGeometry base{g.Ab, g.Db};
   int n2d = g.N2D;
@@ -434,7 +430,7 @@ std::vector<float> SweepDiameters(const ProblemRecord& p) {
   std::vector<float> d;
   const float step = p.ICHART == 1 ? p.DIAMINCR : kDiameterSweepStepFt;
   if (!(step >= kMinIncrementFt)) return {p.DSTART};
-  for (int i = 0; i < kMaxDiameters; ++i) {
+  for (int i = 0; i < kMaxRunDiameters; ++i) {
     const float D = p.DSTART + static_cast<float>(i) * step;
     if (!(D < p.DIALIM + kDiameterTolerance)) break;
     d.push_back(D);
@@ -447,7 +443,7 @@ std::vector<float> RunLengths(const ProblemRecord& p) {
   if (!VariesLength(p)) return {p.METHOD == 2 ? p.DGH : 0.0f};
   if (!(p.PDINCR >= kMinIncrementFt)) return {p.DGH};
   std::vector<float> lengths;
-  for (int i = 0; i < kMaxLengths; ++i) {
+  for (int i = 0; i < kMaxRunLengths; ++i) {
     const float L = p.DGH - static_cast<float>(i) * p.PDINCR;
     if (!(L > p.PDMIN - kDiameterTolerance)) break;
     lengths.push_back(L);
@@ -457,7 +453,7 @@ std::vector<float> RunLengths(const ProblemRecord& p) {
   return lengths;
 }
 
-CaseOutcome AnalyzeCase(EngineState& state, DesignRun& run, const CasePlan& plan) {
+CaseOutcome AnalyzeCase(CapacityState& state, DesignRun& run, const CasePlan& plan) {
   const ProblemRecord& p = state.problem;
   CaseOutcome out;
   const CaseGeometry g = ShaftGeometry(p, plan.D);
@@ -516,7 +512,7 @@ CaseOutcome AnalyzeCase(EngineState& state, DesignRun& run, const CasePlan& plan
   return out;
 }
 
-void SearchDesign(EngineState& state, int& status) {
+void SearchDesign(CapacityState& state, const CaseFollowUp& followUp, int& status) {
   const ProblemRecord& p = state.problem;
   WriteComputationResultsHeading(state);
 
@@ -538,9 +534,9 @@ void SearchDesign(EngineState& state, int& status) {
   auto plottedAt = [&](float length) {
     return !VariesLength(p) || p.IPENT >= 1 || length >= lengths.front() - kDiameterTolerance;
   };
-  state.run.NLINES = 0;
+  state.capacity.NLINES = 0;
   for (float length : lengths)
-    if (plottedAt(length)) state.run.NLINES += static_cast<int>(diameters.size());
+    if (plottedAt(length)) state.capacity.NLINES += static_cast<int>(diameters.size());
 
   int caseNumber = 0;
   for (std::size_t li = 0; li < lengths.size(); ++li) {
@@ -553,8 +549,6 @@ void SearchDesign(EngineState& state, int& status) {
       plan.D = diameters[di];
       plan.length = lengths[li];
       plan.plotted = plottedAt(lengths[li]);
-      state.run.chart.NDIAC = std::max(state.run.chart.NDIAC, plan.diameterIndex);
-      state.run.chart.NLENC = plan.lengthIndex;
 
       const CaseOutcome out = AnalyzeCase(state, run, plan);
       if (!out.designReached) {
@@ -565,14 +559,10 @@ void SearchDesign(EngineState& state, int& status) {
         best = MostEfficientShaft{true, out.geometry.D, out.geometry.Db, out.last.L, out.last.V, out.last.QU,
                                   out.last.QUV};
       }
-      if (out.handedOver) {
-        const int settled = SettleCase(state);
-        if (settled >= 1) {
-          status = settled;
-          return;
-        }
-      } else if (plan.plotted) {
-        WriteEmptyPlottedLine(state);
+      const int followed = followUp(plan, out);
+      if (followed >= 1) {
+        status = followed;
+        return;
       }
     }
     if (diameters.size() > 1 && best.any) WriteMostEfficientShaft(state, best);

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "Format.h"
-#include "RunEngine.h"
+#include "UnitTable.h"
 #include "UnitConversion.h"
 
 namespace tvx {
@@ -82,7 +82,7 @@ std::string Dashes(int n) { return std::string(n, '-'); }
 // Writes the echo of one problem; holds the unit system and the back-conversions.
 class Echo {
  public:
-  explicit Echo(EngineState& state) : fState(state), fP(state.problem), fSI(state.problem.IsSI()) {}
+  explicit Echo(CapacityState& state) : fState(state), fP(state.problem), fSI(state.problem.IsSI()) {}
 
   void Line(const std::string& text) { fState.units.Write(kUnitReport, text); }
   void Empty(int n = 1) { fState.units.WriteEmpty(kUnitReport, n); }
@@ -111,7 +111,7 @@ class Echo {
     return s + "=";
   }
 
-  EngineState& fState;
+  CapacityState& fState;
   const ProblemRecord& fP;
   bool fSI;
 };
@@ -259,11 +259,11 @@ void LengthRangeLines(Echo& e) {
 
 }  // namespace
 
-void WriteTitle(EngineState& state) {
+void WriteTitle(CapacityState& state) {
   state.units.Write(kUnitReport, Record().X(5).T(FixedWidth(state.problem.TITLE, kTitleWidth)));
 }
 
-void WriteControlEcho(EngineState& state) {
+void WriteControlEcho(CapacityState& state) {
   const ProblemRecord& p = state.problem;
   const bool si = p.IsSI();
   for (int unit : {kUnitReport, kUnitConsole}) {
@@ -291,7 +291,7 @@ void WriteControlEcho(EngineState& state) {
   }
 }
 
-void WriteSafetyFactors(EngineState& state) {
+void WriteSafetyFactors(CapacityState& state) {
   Echo e(state);
   e.Empty();
   e.Line(Record().X(5).T("FACTOR OF SAFETY APPLIED TO THE ULTIMATE SIDE FRICTION CAPACITY =").F(5, 2, e.P().FST));
@@ -300,7 +300,7 @@ void WriteSafetyFactors(EngineState& state) {
   e.Line(Record().X(5).T(Dashes(54)));
 }
 
-void WriteSoilInformationHeading(EngineState& state) {
+void WriteSoilInformationHeading(CapacityState& state) {
   Echo e(state);
   e.Empty(2);
   e.Line(Record().X(5).T("SOIL INFORMATION"));
@@ -308,7 +308,7 @@ void WriteSoilInformationHeading(EngineState& state) {
   e.Empty();
 }
 
-void WriteLayerBlock(EngineState& state, int entry) {
+void WriteLayerBlock(CapacityState& state, int entry) {
   Echo e(state);
   const LayerEntry& L = state.problem.layer[entry];
   const bool soil = L.KSOIL == kSand || L.KSOIL == kClay || L.KSOIL == kShale;
@@ -328,13 +328,13 @@ void WriteLayerBlock(EngineState& state, int entry) {
   LayerWarnings(e, L);
 }
 
-void WriteEstimateNote(EngineState& state) {
+void WriteEstimateNote(CapacityState& state) {
   Echo e(state);
   e.Line(Record().X(5).T("(*) ESTIMATED BY THE PROGRAM BASED ON OTHER PARAMETERS"));
   e.Empty();
 }
 
-void WriteShaftInformation(EngineState& state) {
+void WriteShaftInformation(CapacityState& state) {
   Echo e(state);
   const ProblemRecord& p = state.problem;
   const char* ft = e.SI() ? "M" : "FT.";
@@ -352,7 +352,7 @@ void WriteShaftInformation(EngineState& state) {
   e.Empty(2);
 }
 
-void WriteVaryLengthInput(EngineState& state) {
+void WriteVaryLengthInput(CapacityState& state) {
   Echo e(state);
   e.Empty(2);
   e.Line(Record().X(5).T("VARY SHAFT LENGTH FOR INITIAL DIAMETER"));
@@ -362,7 +362,7 @@ void WriteVaryLengthInput(EngineState& state) {
   e.Empty(2);
 }
 
-void WriteChartInput(EngineState& state) {
+void WriteChartInput(CapacityState& state) {
   Echo e(state);
   const ProblemRecord& p = state.problem;
   e.Empty(2);

@@ -16,6 +16,9 @@ namespace tvx {
 constexpr int kMaxLayerEntries = 50;  // ground surface + 49 layers
 constexpr int kMaxLayers = kMaxLayerEntries - 1;
 constexpr int kMaxChartSettlements = 10;
+// The cases of one run: at most 20 stem diameters and 100 shaft lengths.
+constexpr int kMaxRunDiameters = 20;
+constexpr int kMaxRunLengths = 100;
 constexpr int kMaxTzDepths = 50;
 // TRANLM / QMAX when not given, set while reading (so an SI problem holds 1e10 kPa, which
 // the conversion turns into 2.0885e11 psf: no limit either way).

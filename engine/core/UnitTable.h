@@ -31,6 +31,12 @@ enum Unit : int {
 
 constexpr int kMaxUnit = 20;
 
+// The scratch files the engine opens by bare name, in the current folder.
+constexpr const char* kChartFileName = "CHART.DAT";
+constexpr const char* kTzDiamFileName = "TZDIAM.DAT";
+constexpr const char* kTzDataFileName = "TZDATA.DAT";
+constexpr const char* kRockMsgFileName = "ROCKMSG.DAT";
+
 class UnitTable {
  public:
   UnitTable() = default;

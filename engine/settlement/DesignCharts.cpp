@@ -20,19 +20,19 @@ struct ChartExtent {
   int lengths = 0;
 };
 
-ChartExtent ExtentOf(const EngineState& state) {
-  const ChartStore& c = state.run.chart;
-  return {std::clamp(state.problem.NPOINTPD, 0, kMaxChartSettlements), std::clamp(c.NDIAC, 0, kMaxChartDiameters),
-          std::clamp(c.NLENC, 0, kMaxChartLengths)};
+ChartExtent ExtentOf(const SettlementState& state) {
+  const ChartStore& c = state.settlement.chart;
+  return {std::clamp(state.problem.NPOINTPD, 0, kMaxChartSettlements), std::clamp(c.NDIAC, 0, kMaxRunDiameters),
+          std::clamp(c.NLENC, 0, kMaxRunLengths)};
 }
 
 // Column blocks of diameters: 1 to 7, 8 to 14, 15 to 20 as far as the diameters reach (one
 // block, possibly empty, when there are fewer than 8).
 int BlockCount(int diameters) { return diameters < 8 ? 1 : diameters < 15 ? 2 : 3; }
 
-void WriteChartReport(EngineState& state, const ChartExtent& n) {
+void WriteChartReport(SettlementState& state, const ChartExtent& n) {
   const ProblemRecord& p = state.problem;
-  const ChartStore& c = state.run.chart;
+  const ChartStore& c = state.settlement.chart;
   const bool si = p.IsSI();
   const float inchesPerLength = si ? kInchesPerM : kInchesPerFt;
   const float lbPerLoad = si ? kLbPerKn : kLbPerTon;
@@ -73,9 +73,9 @@ void WriteChartReport(EngineState& state, const ChartExtent& n) {
 // Plot-data section: the counts; per settlement its value, then per diameter its value
 // (inches, SI metres) followed by one line per length with the length in inches and the
 // load in pounds (both unit systems).
-void WriteChartPlotData(EngineState& state, const ChartExtent& n) {
+void WriteChartPlotData(SettlementState& state, const ChartExtent& n) {
   const ProblemRecord& p = state.problem;
-  const ChartStore& c = state.run.chart;
+  const ChartStore& c = state.settlement.chart;
   UnitTable& u = state.units;
   u.Write(kUnitPlot, Record().FreeInt(n.settlements).FreeInt(n.diameters).FreeInt(n.lengths));
   for (int i = 1; i <= n.settlements; ++i) {
@@ -91,7 +91,7 @@ void WriteChartPlotData(EngineState& state, const ChartExtent& n) {
 
 }  // namespace
 
-void WriteDesignCharts(EngineState& state) {
+void WriteDesignCharts(SettlementState& state) {
   if (state.problem.ICHART != 1) return;
   const ChartExtent n = ExtentOf(state);
   WriteChartReport(state, n);

@@ -9,7 +9,6 @@
 #include "LoadSettlementSolver.h"
 #include "LoadTransferCurves.h"
 #include "PlotDataFile.h"
-#include "RunEngine.h"
 #include "RunStatus.h"
 #include "SettlementUnits.h"
 #include "SoilProfile.h"
@@ -40,7 +39,7 @@ struct RunInputs {
   int tipSoil = 0;
 };
 
-RunInputs GatherInputs(const EngineState& state) {
+RunInputs GatherInputs(const SettlementState& state) {
   const ProblemRecord& p = state.problem;
   const CaseHandOver& h = state.handOver;
   RunInputs in;
@@ -119,17 +118,17 @@ bool BuildSideCurves(UnitTable& units, const LayerProfile& profile, const SideTa
   return true;
 }
 
-void DefinedSettlementPass(EngineState& state, const RunInputs& in, const ShaftModel& shaft, const ShaftSoil& soil,
+void DefinedSettlementPass(SettlementState& state, const RunInputs& in, const ShaftModel& shaft, const ShaftSoil& soil,
                            const QwCurve& qw) {
   UnitTable& units = state.units;
   const ProblemRecord& p = state.problem;
   const CaseHandOver& h = state.handOver;
-  const SettlementTable& solved = state.run.results[kTrendBound];
-  ChartStore& chart = state.run.chart;
+  const SettlementTable& solved = state.settlement.results[kTrendBound];
+  ChartStore& chart = state.settlement.chart;
   const int count = std::clamp(p.NPOINTPD, 0, kMaxChartSettlements);
   const int li = h.lengthIndex;
   const int di = h.diameterIndex;
-  const bool inStore = li >= 1 && li <= kMaxChartLengths && di >= 1 && di <= kMaxChartDiameters;
+  const bool inStore = li >= 1 && li <= kMaxRunLengths && di >= 1 && di <= kMaxRunDiameters;
   const float tipArea = 0.7854f * (in.Db > in.D ? in.Db * in.Db : in.D * in.D);
 
   units.Write(kUnitChart, Record()
@@ -170,10 +169,10 @@ void DefinedSettlementPass(EngineState& state, const RunInputs& in, const ShaftM
 
 }  // namespace
 
-void ComputeLoadSettlement(EngineState& state, int& status) {
+void ComputeLoadSettlement(SettlementState& state, int& status) {
   UnitTable& units = state.units;
   const CaseHandOver& h = state.handOver;
-  RunHandOver& run = state.run;
+  SettlementRunValues& run = state.settlement;
   const int KBOUND = run.KBOUND;
   const RunInputs in = GatherInputs(state);
   const SettlementUnits& out = in.out;
@@ -243,21 +242,21 @@ void ComputeLoadSettlement(EngineState& state, int& status) {
   if (state.problem.ICHART != 0 && KBOUND == kTrendBound) DefinedSettlementPass(state, in, shaft, soil, qw);
 }
 
-void WriteLastTzData(EngineState& state) {
-  if (!state.run.tzData) return;
+void WriteLastTzData(SettlementState& state) {
+  if (!state.settlement.tzData) return;
   UnitTable& units = state.units;
   if (units.OpenWrite(kUnitTzData, kTzDataFileName)) {
-    WriteTzDataListing(units, *state.run.tzData);
+    WriteTzDataListing(units, *state.settlement.tzData);
     units.Close(kUnitTzData);
   }
-  state.run.tzData.reset();
+  state.settlement.tzData.reset();
 }
 
-void ComputeAdditionalTzCurves(EngineState& state, int& status) {
+void ComputeAdditionalTzCurves(SettlementState& state, int& status) {
   UnitTable& units = state.units;
   const ProblemRecord& p = state.problem;
   const CaseHandOver& h = state.handOver;
-  const int KBOUND = state.run.KBOUND;
+  const int KBOUND = state.settlement.KBOUND;
   const RunInputs in = GatherInputs(state);
   const LayerProfile profile = BuildLayerProfile(p, h);
   const SideTable table{h.sideDepthIn, h.sideUnitPsi, std::is_sorted(h.sideDepthIn.begin(), h.sideDepthIn.end())};

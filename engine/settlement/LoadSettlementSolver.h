@@ -9,7 +9,7 @@
 #include <array>
 #include <vector>
 
-#include "CaseHandOver.h"
+#include "SettlementState.h"
 #include "LoadTransferCurves.h"
 
 namespace tvx {

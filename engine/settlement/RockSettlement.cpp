@@ -72,7 +72,7 @@ constexpr std::array<NoteText, static_cast<int>(CurveNote::kCount)> kNoteTexts =
 
 // The case as the rock methods see it.
 struct RockCase {
-  EngineState& state;
+  SettlementState& state;
   const ProblemRecord& p;
   const CaseHandOver& h;
   SettlementTable& table;
@@ -81,8 +81,8 @@ struct RockCase {
   float zT = 0.0f;  // depth of the tip below the top of the tip layer, ft
   std::array<bool, static_cast<int>(CurveNote::kCount)> noted{};
 
-  RockCase(EngineState& s)
-      : state(s), p(s.problem), h(s.handOver), table(s.run.results[1]), T(s.handOver.tipLayer), L(s.handOver.tipDepth) {}
+  RockCase(SettlementState& s)
+      : state(s), p(s.problem), h(s.handOver), table(s.settlement.results[1]), T(s.handOver.tipLayer), L(s.handOver.tipDepth) {}
 
   bool SI() const { return p.IsSI(); }
   const LayerEntry& Layer(int e) const { return p.layer[e]; }
@@ -130,7 +130,7 @@ bool LocateTip(RockCase& c) {
   return true;
 }
 
-void WriteRockHeading(EngineState& state) {
+void WriteRockHeading(SettlementState& state) {
   UnitTable& u = state.units;
   u.WriteEmpty(kUnitReport, 2);
   u.Write(kUnitReport, Record().X(15).T("       LOAD SETTLEMENT RELATIONSHIP      "));
@@ -233,7 +233,7 @@ Carried CarryThroughOverburden(RockCase& c, int above, float P, float m0, float 
 
 bool IsRockTipType(int KSOIL) { return KSOIL >= kStrongRock && KSOIL <= kStrongRockBoth; }
 
-void ComputeStrongRockSettlement(EngineState& state) {
+void ComputeStrongRockSettlement(SettlementState& state) {
   RockCase c(state);
   if (!StartRockCurve(c)) return;
   const ProblemRecord& p = c.p;
@@ -310,7 +310,7 @@ void ComputeStrongRockSettlement(EngineState& state) {
   KeepFiniteTable(c);
 }
 
-void ComputeWeakRockSettlement(EngineState& state) {
+void ComputeWeakRockSettlement(SettlementState& state) {
   RockCase c(state);
   if (!StartRockCurve(c)) return;
   const ProblemRecord& p = c.p;
@@ -412,7 +412,7 @@ void ComputeWeakRockSettlement(EngineState& state) {
     }
     const float Qb =
         std::max(0.0f, 0.7854f * B * B * std::min(2.5f * qu, 20.88f * Tf * std::pow(304.8f * wt, 0.67f)));  // lb
-    const float Qs = std::min(sideCap, 2000.0f * c.state.run.QSW + 3.1416f * B * Lc * fr);  // lb
+    const float Qs = std::min(sideCap, 2000.0f * c.state.capacity.QSW + 3.1416f * B * Lc * fr);  // lb
     t.TOPLOAD[k] = (Qs + Qb) / 2000.0f;
     t.TIPLOAD[k] = 0.0f;
     t.TIPMV[k] = 0.0f;
@@ -434,7 +434,7 @@ void ComputeWeakRockSettlement(EngineState& state) {
   KeepFiniteTable(c);
 }
 
-void ComputeDecomposedRockSettlement(EngineState& state) {
+void ComputeDecomposedRockSettlement(SettlementState& state) {
   RockCase c(state);
   if (!StartRockCurve(c)) return;
   const ProblemRecord& p = c.p;
@@ -518,9 +518,9 @@ void ComputeDecomposedRockSettlement(EngineState& state) {
   KeepFiniteTable(c);
 }
 
-void WriteRockSettlementTable(EngineState& state) {
+void WriteRockSettlementTable(SettlementState& state) {
   UnitTable& u = state.units;
-  const SettlementTable& t = state.run.results[1];
+  const SettlementTable& t = state.settlement.results[1];
   u.WriteEmpty(kUnitReport);
   if (state.problem.IsSI()) {
     u.Write(kUnitReport, Record().X(22).T("TOP  LOAD     TOP MOVEMENT        "));
@@ -533,7 +533,7 @@ void WriteRockSettlementTable(EngineState& state) {
     u.Write(kUnitReport, Record().X(13).E(17, 4, t.TOPLOAD[k]).E(17, 4, t.TOPMV[k]));
 }
 
-bool SettleRockTip(EngineState& state) {
+bool SettleRockTip(SettlementState& state) {
   const ProblemRecord& p = state.problem;
   const CaseHandOver& h = state.handOver;
   const int last = std::min(p.NLAYERS, kMaxLayerEntries);
@@ -554,22 +554,22 @@ bool SettleRockTip(EngineState& state) {
   }
   // A rock-tip case solves no defined settlement: its chart loads stay 0, but its length
   // and diameter label the chart's rows and columns like those of any other case.
-  ChartStore& chart = state.run.chart;
-  if (p.ICHART == 1 && h.lengthIndex >= 1 && h.lengthIndex <= kMaxChartLengths && h.diameterIndex >= 1 &&
-      h.diameterIndex <= kMaxChartDiameters) {
+  ChartStore& chart = state.settlement.chart;
+  if (p.ICHART == 1 && h.lengthIndex >= 1 && h.lengthIndex <= kMaxRunLengths && h.diameterIndex >= 1 &&
+      h.diameterIndex <= kMaxRunDiameters) {
     chart.lengthIn[h.lengthIndex] = kInchesPerFt * h.tipDepth;
     chart.diameterIn[h.diameterIndex] = kInchesPerFt * h.D;
     for (float& load : chart.load[h.lengthIndex][h.diameterIndex]) load = 0.0f;
   }
-  if (state.run.KBOUND <= 1) WriteRockSettlementTable(state);
+  if (state.settlement.KBOUND <= 1) WriteRockSettlementTable(state);
   return true;
 }
 
-void WriteRockStrengthNote(EngineState& state) {
+void WriteRockStrengthNote(SettlementState& state) {
   const ProblemRecord& p = state.problem;
   const int last = std::min(p.NLAYERS, kMaxLayerEntries);
   if (last < 2 || p.layer[last].KSOIL != kShale) return;
-  const float quPsi = state.run.anyRockStep ? state.run.lastRockQu / kPsfPerPsi : 0.0f;
+  const float quPsi = state.capacity.anyRockStep ? state.capacity.lastRockQu / kPsfPerPsi : 0.0f;
   if (!(quPsi < 1000.0f)) return;
   UnitTable& u = state.units;
   u.WriteEmpty(kUnitReport, 2);

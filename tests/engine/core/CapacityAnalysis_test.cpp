@@ -409,7 +409,7 @@ TEST(MostEfficientShaft, FollowsASweepOfSeveralDiameters) {
 // ---------------------------------------------------------------- hand-over
 
 struct PreparedRun {
-  std::unique_ptr<EngineState> state = std::make_unique<EngineState>();
+  std::unique_ptr<CapacityState> state = std::make_unique<CapacityState>();
   DesignRun run;
 };
 

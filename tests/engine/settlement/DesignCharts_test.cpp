@@ -32,7 +32,7 @@ class DesignChartsTest : public ::testing::Test {
     p.NPOINTPD = 2;
     p.PDSETT[1] = 0.5f;
     p.PDSETT[2] = 1.0f;
-    ChartStore& c = s.run.chart;
+    ChartStore& c = s.settlement.chart;
     c.NDIAC = 9;
     c.NLENC = 3;
     for (int k = 1; k <= 3; ++k) c.lengthIn[k] = 12.0f * (63.0f - 3.0f * k);
@@ -44,7 +44,7 @@ class DesignChartsTest : public ::testing::Test {
   }
   std::vector<std::string> Report() { return Lines(s.units.Captured(kUnitReport)); }
   std::vector<std::string> Plot() { return Lines(s.units.Captured(kUnitPlot)); }
-  EngineState s;
+  SettlementState s;
 };
 
 TEST_F(DesignChartsTest, NineDiameters_TwoBlocksPerSettlement_ShortestLengthFirst) {
@@ -107,7 +107,7 @@ TEST_F(DesignChartsTest, SiRun_MetresAndKnInTheReport_MetresForDiametersInThePlo
   s.problem.UNITS = "SI";
   s.problem.PDSETT[1] = 0.0127f;
   s.problem.NPOINTPD = 1;
-  s.run.chart.NDIAC = 2;
+  s.settlement.chart.NDIAC = 2;
   WriteDesignCharts(s);
   const std::vector<std::string> report = Report();
   ASSERT_EQ(report.size(), 5u + 3u + 7u);
@@ -140,8 +140,8 @@ TEST_F(DesignChartsTest, NoSettlements_CountLineOnlyAndEmptyReportSection) {
 
 TEST_F(DesignChartsTest, CountsBeyondTheStore_AreCut) {
   s.problem.NPOINTPD = 40;
-  s.run.chart.NDIAC = 99;
-  s.run.chart.NLENC = -4;
+  s.settlement.chart.NDIAC = 99;
+  s.settlement.chart.NLENC = -4;
   WriteDesignCharts(s);
   EXPECT_EQ(Plot()[0], " 10 20 0");
   // 20 diameters: three blocks per settlement (7, 7 and 6 columns), no rows

@@ -69,9 +69,9 @@ class RockFixture {
   }
   std::string Report() { return s.units.Captured(kUnitReport); }
   std::string Notes() { return s.units.Captured(kUnitRunNotes); }
-  const SettlementTable& Trend() const { return s.run.results[1]; }
+  const SettlementTable& Trend() const { return s.settlement.results[1]; }
 
-  EngineState s;
+  SettlementState s;
 };
 
 // ---------------------------------------------------------------------------------------
@@ -259,7 +259,7 @@ class WeakRockSocket : public ::testing::Test, public RockFixture {
     Tip(25.0f, 3.0f, 3);
     s.handOver.layerEndSide[2] = 20.0f;
     s.handOver.layerEndSide[3] = 300.0f;
-    s.run.QSW = 20.0f;
+    s.capacity.QSW = 20.0f;
   }
 };
 
@@ -381,7 +381,7 @@ void WeakRockOverSand(RockFixture& f) {
   f.Tip(25.0f, 3.0f, 3);
   f.s.handOver.layerEndSide[2] = 20.0f;
   f.s.handOver.layerEndSide[3] = 300.0f;
-  f.s.run.QSW = 20.0f;
+  f.s.capacity.QSW = 20.0f;
 }
 
 void DecomposedOverClay(RockFixture& f) {
@@ -399,9 +399,9 @@ class RockSettlementDegenerate : public ::testing::TestWithParam<DegenerateCase>
 
 TEST_P(RockSettlementDegenerate, NotesAndKeepsTheTableFinite) {
   RockFixture f;
-  f.s.run.KBOUND = 3;
-  f.s.run.results[2].TOPLOAD[0] = 7.0f;
-  f.s.run.results[3].TOPMV[0] = 8.0f;
+  f.s.settlement.KBOUND = 3;
+  f.s.settlement.results[2].TOPLOAD[0] = 7.0f;
+  f.s.settlement.results[3].TOPMV[0] = 8.0f;
   GetParam().base(f);
   GetParam().change(f);
   ASSERT_TRUE(SettleRockTip(f.s));
@@ -412,9 +412,9 @@ TEST_P(RockSettlementDegenerate, NotesAndKeepsTheTableFinite) {
   bool anyLoad = false;
   for (float v : t.TOPLOAD) anyLoad = anyLoad || v != 0.0f;
   EXPECT_EQ(anyLoad, !GetParam().zeroTable);
-  EXPECT_EQ(f.s.run.KBOUND, 3);
-  EXPECT_EQ(f.s.run.results[2].TOPLOAD[0], 7.0f);
-  EXPECT_EQ(f.s.run.results[3].TOPMV[0], 8.0f);
+  EXPECT_EQ(f.s.settlement.KBOUND, 3);
+  EXPECT_EQ(f.s.settlement.results[2].TOPLOAD[0], 7.0f);
+  EXPECT_EQ(f.s.settlement.results[3].TOPMV[0], 8.0f);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -489,7 +489,7 @@ TEST(RockSettlementSweep, EveryInputAtItsExtremes_TableStaysFinite) {
       {"QB", [](RockFixture& f, float v) { f.s.handOver.QB = v; }},
       {"QS above", [](RockFixture& f, float v) { f.s.handOver.layerEndSide[2] = v; }},
       {"QS tip", [](RockFixture& f, float v) { f.s.handOver.layerEndSide[3] = v; }},
-      {"QSW", [](RockFixture& f, float v) { f.s.run.QSW = v; }},
+      {"QSW", [](RockFixture& f, float v) { f.s.capacity.QSW = v; }},
       {"sigma last", [](RockFixture& f, float v) { f.s.handOver.sigmaLast = v; }},
       {"z last", [](RockFixture& f, float v) { f.s.handOver.zLast = v; }},
       {"DSTART", [](RockFixture& f, float v) { f.s.problem.DSTART = v; }},
@@ -562,7 +562,7 @@ TEST(SettleRockTip, BeforeAnySoilTip_PrintsTheTable) {
   RockFixture f;
   StrongRockOverClay(f);
   ASSERT_TRUE(SettleRockTip(f.s));
-  EXPECT_EQ(f.s.run.KBOUND, 0);
+  EXPECT_EQ(f.s.settlement.KBOUND, 0);
   const std::vector<std::string> lines = Lines(f.Report());
   ASSERT_EQ(lines.size(), 2u + 2u + 1u + 2u + 15u);
   EXPECT_EQ(lines[2], "                      LOAD SETTLEMENT RELATIONSHIP      ");
@@ -577,13 +577,13 @@ TEST(SettleRockTip, AfterASoilTip_HeadingOnlyAndBoundTablesKept) {
   RockFixture f;
   StrongRockOverClay(f);
   f.s.problem.UNITS = "SI";
-  f.s.run.KBOUND = 3;
-  f.s.run.results[3].TIPLOAD[4] = 42.0f;
+  f.s.settlement.KBOUND = 3;
+  f.s.settlement.results[3].TIPLOAD[4] = 42.0f;
   ASSERT_TRUE(SettleRockTip(f.s));
   const std::vector<std::string> lines = Lines(f.Report());
   ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(f.s.run.KBOUND, 3);
-  EXPECT_EQ(f.s.run.results[3].TIPLOAD[4], 42.0f);
+  EXPECT_EQ(f.s.settlement.KBOUND, 3);
+  EXPECT_EQ(f.s.settlement.results[3].TIPLOAD[4], 42.0f);
   EXPECT_TRUE(NearRel(f.Trend().TOPLOAD[14], 550.0 * 8.896));
 }
 
@@ -604,11 +604,11 @@ TEST(SettleRockTip, ChartRun_RecordsLengthAndDiameterWithZeroLoads) {
   f.s.problem.ICHART = 1;
   f.s.handOver.lengthIndex = 2;
   f.s.handOver.diameterIndex = 3;
-  f.s.run.chart.load[2][3][1] = 5.0f;
+  f.s.settlement.chart.load[2][3][1] = 5.0f;
   ASSERT_TRUE(SettleRockTip(f.s));
-  EXPECT_EQ(f.s.run.chart.lengthIn[2], 360.0f);
-  EXPECT_EQ(f.s.run.chart.diameterIn[3], 36.0f);
-  EXPECT_EQ(f.s.run.chart.load[2][3][1], 0.0f);
+  EXPECT_EQ(f.s.settlement.chart.lengthIn[2], 360.0f);
+  EXPECT_EQ(f.s.settlement.chart.diameterIn[3], 36.0f);
+  EXPECT_EQ(f.s.settlement.chart.load[2][3][1], 0.0f);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -628,8 +628,8 @@ TEST_P(RockStrengthNote, WrittenOnlyForShaleBottomAndWeakRock) {
   RockFixture f;
   f.Add(kStrongRock, 0.0f, 20.0f);
   f.Add(GetParam().deepestType, 20.0f, 40.0f);
-  f.s.run.anyRockStep = GetParam().anyRockStep;
-  f.s.run.lastRockQu = GetParam().quPsf;
+  f.s.capacity.anyRockStep = GetParam().anyRockStep;
+  f.s.capacity.lastRockQu = GetParam().quPsf;
   WriteRockStrengthNote(f.s);
   const std::vector<std::string> lines = Lines(f.Report());
   if (!GetParam().note) {
