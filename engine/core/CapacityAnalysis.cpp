@@ -14,12 +14,12 @@
 namespace tvx {
 namespace {
 
-constexpr float kPi = 3.14159265f;
 constexpr float kSmallToeStemFt = 3.52f;    // stems up to this diameter get the small toe
 constexpr float kSmallToeFt = 0.25f;
 constexpr float kLargeToeFt = 0.5f;
-constexpr float kConcreteLbPerCuYd = 4050.0f;  // 150 pcf
-constexpr float kBuoyancyTonsPerFtPerD2 = 0.02450448f;  // 62.4 pcf on pi D^2 / 4, tons per ft
+constexpr float kConcreteLbPerCuYd = kConcreteUnitWeight * kCuFtPerCuYd;  // 4050
+// Buoyancy per foot of shaft below the water table over D^2, tons: water on 0.7854 D^2.
+constexpr float kBuoyancyTonsPerFtPerD2 = kWaterUnitWeight * kQuarterPiAsTabulated / kLbPerTon;
 constexpr float kMinUnitWeightPcf = 50.0f;  // below it the unit weight counts as not given
 constexpr float kFixedBearingBelow = -1e-6f;  // QMAX (tsf) below it is a fixed unit end bearing
 constexpr float kDiameterSweepStepFt = 0.5f;
@@ -28,9 +28,6 @@ constexpr float kMinIncrementFt = 0.001f;  // a diameter or length step below it
 constexpr float kMinOutputIncrementFt = 0.1f;  // PINC below it would flood the report
 constexpr float kLengthTolerance = 1e-3f;  // ft, comparing lengths against bounds
 
-bool IsCohesionless(int k) { return k == kSand || k == kGravellySand || k == kGravel; }
-bool IsCohesive(int k) { return k == kClay || k == kShale; }
-bool IsRockLike(int k) { return k >= kStrongRock && k <= kStrongRockBoth; }
 bool NeedsUnitWeight(int k) { return k == kSand || k == kClay || k == kShale || k == kDecomposedRock; }
 
 bool RatioGivesBell(const ProblemRecord& p) {
@@ -111,7 +108,7 @@ void FillHandOver(CapacityState& state, const CasePlan& plan, const CaseGeometry
   // curves lie; the shaft length it is stored under lies the bell and bottom lengths deeper.
   const int steps = std::min(s.Count(), static_cast<int>(s.z.size()));
   for (int k = 0; k < steps && s.L[k] <= tip.L + kLengthTolerance; ++k) {
-    h.sideDepthIn.push_back(12.0f * s.z[k]);
+    h.sideDepthIn.push_back(kInchesPerFoot * s.z[k]);
     h.sideUnitPsi.push_back(kPsfPerTsf * s.unitSide[k] / kPsfPerPsi);
     h.curve.push_back(PlotPoint(p, RowAt(p, s, k, g)));
   }
@@ -148,17 +145,17 @@ CaseGeometry ShaftGeometry(const ProblemRecord& p, float D) {
   g.Ab = kPi * g.Db * g.Db / 4.0f;
   g.p = kPi * D;
   g.As = kPi * D * D / 4.0f;
-  g.steelArea = 0.36f * kPi * D * D;
+  g.steelArea = 0.36f * kPi * D * D;  // 1 % of pi D^2 / 4 ft^2 in sq in
   if (g.belled) {
     // A cylinder of height toe under a frustum from the stem to the base.
     const float frustum = kPi * (g.H - g.toe) / 3.0f * ((D * D + g.Db * g.Db) / 4.0f + D * g.Db / 4.0f);
-    g.Vbell = (g.Ab * g.toe + frustum) / 27.0f;
+    g.Vbell = (g.Ab * g.toe + frustum) / kCuFtPerCuYd;
   }
   g.N2D = static_cast<int>(std::min(2.0f * g.Db, 1.0e6f));
   return g;
 }
 
-float ShaftVolume(const CaseGeometry& g, float L) { return (L - g.H) * g.As / 27.0f + g.Vbell; }
+float ShaftVolume(const CaseGeometry& g, float L) { return (L - g.H) * g.As / kCuFtPerCuYd + g.Vbell; }
 
 float UpliftShaftWeight(const CaseGeometry& g, float L, float WTD) {
   float wt = kConcreteLbPerCuYd * ShaftVolume(g, L) / kPsfPerTsf;

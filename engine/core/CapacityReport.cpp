@@ -5,14 +5,13 @@
 
 #include "Format.h"
 #include "UnitTable.h"
-#include "UnitConversion.h"
+#include "Constants.h"
 
 namespace tvx {
 namespace {
 
 constexpr int kShaftLabelWidth = 26;  // shaft labels before the "="
 constexpr int kRockMessageWidth = 80;
-constexpr float kSqMPerSqIn = 0.00064516f;
 
 const char* const kNeedAnotherLayer = "   *********** NEED ANOTHER SOIL LAYER ************";
 

@@ -10,8 +10,6 @@
 namespace tvx {
 namespace {
 
-constexpr float kQuarterPi = 0.78539816f;
-
 float Clamp(float v, float lo, float hi) { return std::min(std::max(v, lo), hi); }
 
 void WriteMissingStrengthError(UnitTable& units) {
@@ -32,8 +30,8 @@ CohesionlessWorking CohesionlessWorkingValues(const CohesionlessStep& step, Laye
                                               UnitTable& units) {
   CohesionlessWorking w;
   w.N = step.BLOWS;
-  w.phi = step.PHI / kDegreesPerRadian;
-  w.delta = step.IANG / kDegreesPerRadian;
+  w.phi = step.PHI / kDegreesPerRadianAsTabulated;
+  w.delta = step.IANG / kDegreesPerRadianAsTabulated;
   if (w.delta == 0.0f) w.delta = w.phi;
 
   if (step.coefGivenAtBothEnds) layerState.coef = step.coef;
@@ -53,7 +51,7 @@ CohesionlessWorking CohesionlessWorkingValues(const CohesionlessStep& step, Laye
     if (w.missingStrength) {
       WriteMissingStrengthError(units);
     } else if (w.phi < 1e-5f) {
-      w.phi = EstimateFrictionAngle(w.N, step.sigmaV) / kDegreesPerRadian;
+      w.phi = EstimateFrictionAngle(w.N, step.sigmaV) / kDegreesPerRadianAsTabulated;
       w.delta = w.phi;
     }
   }
@@ -78,11 +76,11 @@ float CohesionlessSideResistance(const CohesionlessStep& step, const Cohesionles
     if (step.sandMethod == kKoMethod) {
       f = w.coef * s / kPsfPerTsf;
     } else {
-      // Kulhawy and Chen: preconsolidation from N with the exponent m, earth pressure at rest
+      // Kulhawy and Chen: the preconsolidation stress 0.47 pa N^m, earth pressure at rest
       // of the overconsolidated sand, at most the passive pressure.
       const float m = w.coef;
       float ocr = 1.0f;
-      if (w.N > 0.0f && sigmaV > 0.0f) ocr = std::max(1.0f, 994.37897f * std::pow(w.N, m) / sigmaV);
+      if (w.N > 0.0f && sigmaV > 0.0f) ocr = std::max(1.0f, 0.47f * kAtmospherePsf * std::pow(w.N, m) / sigmaV);
       const float phi = std::max(w.phi, 0.0f);
       const float sinPhi = std::sin(phi);
       const float k0 = (1.0f - sinPhi) * std::pow(ocr, sinPhi);
@@ -100,7 +98,7 @@ TipResult SandTipResistance(const CohesionlessWorking& w, float z, const BaseGeo
     tip.qb = w.N >= 50.0f ? 30.0f : std::min(30.0f, 0.6f * w.N);
     tip.Qb = tip.qb * base.Ab;
   } else {
-    const float phiDeg = w.phi * kDegreesPerRadian;
+    const float phiDeg = w.phi * kDegreesPerRadianAsTabulated;
     if (!(phiDeg > 30.0f)) {
       tip.Qb = 1e-5f;  // no area factor and no reductions
       return tip;
@@ -115,7 +113,7 @@ TipResult SandTipResistance(const CohesionlessWorking& w, float z, const BaseGeo
   if (IMOD == 1) {
     // A base wider than 50 in carries 50 / (base in inches) of the unit bearing; above ten
     // base diameters the bearing grows linearly from zero at the ground.
-    if (base.Db > 4.17f) tip.Qb *= 50.0f / (12.0f * base.Db);
+    if (base.Db > 4.17f) tip.Qb *= 50.0f / (kInchesPerFoot * base.Db);
     if (z < 10.0f * base.Db) tip.Qb *= std::max(z, 0.0f) / (10.0f * base.Db);
   }
   tip.qb = NonNegativeFinite(tip.qb);

@@ -4,7 +4,7 @@
 
 #include "Format.h"
 #include "UnitTable.h"
-#include "UnitConversion.h"
+#include "Constants.h"
 
 namespace tvx {
 namespace {
@@ -217,7 +217,7 @@ void BlowCountLines(Echo& e, const LayerEntry& L) {
 }
 
 void LayerWarnings(Echo& e, const LayerEntry& L) {
-  if (L.KSOIL == kClay || L.KSOIL == kShale) {
+  if (IsCohesive(L.KSOIL)) {
     if (L.CU.top / kAtmospherePsfClay >= kHighStrengthRatio || L.CU.bot / kAtmospherePsfClay >= kHighStrengthRatio) {
       e.Text7("..........WARNING..........");
       e.Text7("THE SHEAR STRENGTH OF THIS MATERIAL MAY BE TOO HIGH");

@@ -40,6 +40,13 @@ enum SoilType : int {
   kGravel = 9,
 };
 
+// The families of layer types the rules are written for: cohesionless soils (sand, gravelly
+// sand, gravel), cohesive soils (clay, shale), and rock and intermediate geomaterials
+// (types 4 to 7).
+constexpr bool IsCohesionless(int KSOIL) { return KSOIL == kSand || KSOIL == kGravellySand || KSOIL == kGravel; }
+constexpr bool IsCohesive(int KSOIL) { return KSOIL == kClay || KSOIL == kShale; }
+constexpr bool IsRockLike(int KSOIL) { return KSOIL >= kStrongRock && KSOIL <= kStrongRockBoth; }
+
 // Side-friction procedures of a sand layer.
 enum SandMethod : int { kKoMethod = 1, kBetaMethod = 2, kKulhawyChenMethod = 3 };
 

@@ -3,18 +3,10 @@
 #include <array>
 #include <cstddef>
 
+#include "Interpolation.h"
+
 namespace tvx {
 namespace {
-
-// Linear interpolation in a row of points, the end values outside the row. A NaN argument
-// reads the first point.
-template <std::size_t K>
-float InterpolateRow(const std::array<float, K>& x, const std::array<float, K>& y, float u) {
-  if (!(u > x.front())) return y.front();
-  for (std::size_t i = 1; i < K; ++i)
-    if (u <= x[i]) return y[i - 1] + (u - x[i - 1]) * (y[i] - y[i - 1]) / (x[i] - x[i - 1]);
-  return y.back();
-}
 
 // A design chart: columns by the argument u, rows by the argument v; table[row][column].
 template <std::size_t R, std::size_t C>

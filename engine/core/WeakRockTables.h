@@ -4,10 +4,9 @@
 // socket factor n. Pure functions over constant tables.
 #pragma once
 
-namespace tvx {
+#include "Constants.h"  // kAtmospherePsf, the normalising pressure of the charts
 
-// One atmosphere in lb/ft^2, the normalising pressure of the rock charts.
-constexpr float kAtmospherePsf = 2115.7f;
+namespace tvx {
 
 // Ratio Em / Ei of rock-mass to intact-rock modulus for RQD in percent. ICOND 3 and 4 (open
 // joints) read the open-joint row, any other condition the closed-joint row. Linear between

@@ -17,8 +17,6 @@ namespace {
 const char* const kSettlementHeading = "AXIAL LOAD VS SETTLEMENT CURVES";
 const char* const kAdditionalCurvesHeading = "ADDITIONAL TZ CURVES";
 
-bool IsRockTip(int ksoil) { return ksoil >= kStrongRock && ksoil <= kStrongRockBoth; }
-
 int TipSoil(const SettlementState& state) {
   const ProblemRecord& p = state.problem;
   const int last = std::min(p.NLAYERS, kMaxLayerEntries);
@@ -76,7 +74,7 @@ int SettleCase(SettlementState& state) {
   int status = kStatusNormal;
   // A tip in rock takes the rock-socket method of its type, which leaves the bound and the
   // upper- and lower-bound tables as the last soil-tip case left them.
-  const bool tipInSoil = !IsRockTip(TipSoil(state)) || !SettleRockTip(state);
+  const bool tipInSoil = !IsRockLike(TipSoil(state)) || !SettleRockTip(state);
   if (tipInSoil) status = SettleSoilTip(state);
   if (status >= 1) return status;
   if (state.handOver.plotted) WritePlottedLine(state, tipInSoil);

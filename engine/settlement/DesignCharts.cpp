@@ -3,15 +3,12 @@
 #include <algorithm>
 #include <string>
 
+#include "Constants.h"
 #include "Format.h"
 
 namespace tvx {
 namespace {
 
-constexpr float kInchesPerFt = 12.0f;
-constexpr float kInchesPerM = 39.37f;
-constexpr float kLbPerTon = 2000.0f;
-constexpr float kLbPerKn = 224.82f;
 constexpr int kColumnsPerBlock = 7;
 
 struct ChartExtent {
@@ -34,8 +31,8 @@ void WriteChartReport(SettlementState& state, const ChartExtent& n) {
   const ProblemRecord& p = state.problem;
   const ChartStore& c = state.settlement.chart;
   const bool si = p.IsSI();
-  const float inchesPerLength = si ? kInchesPerM : kInchesPerFt;
-  const float lbPerLoad = si ? kLbPerKn : kLbPerTon;
+  const float inchesPerLength = si ? kInchesPerMetreAsTabulated : kInchesPerFoot;
+  const float lbPerLoad = si ? kLbPerKnAsTabulated : kLbPerTon;
   UnitTable& u = state.units;
 
   u.WriteEmpty(kUnitReport, 3);
@@ -81,7 +78,7 @@ void WriteChartPlotData(SettlementState& state, const ChartExtent& n) {
   for (int i = 1; i <= n.settlements; ++i) {
     u.Write(kUnitPlot, Record().FreeReal(p.PDSETT[i]));
     for (int j = 1; j <= n.diameters; ++j) {
-      const float diameter = p.IsSI() ? c.diameterIn[j] / kInchesPerM : c.diameterIn[j];
+      const float diameter = p.IsSI() ? c.diameterIn[j] / kInchesPerMetreAsTabulated : c.diameterIn[j];
       u.Write(kUnitPlot, Record().F(10, 4, diameter));
       for (int k = 1; k <= n.lengths; ++k)
         u.Write(kUnitPlot, Record().FreeReal(c.lengthIn[k]).FreeReal(c.load[k][j][i]));

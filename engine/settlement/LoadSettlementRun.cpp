@@ -44,17 +44,17 @@ RunInputs GatherInputs(const SettlementState& state) {
   const CaseHandOver& h = state.handOver;
   RunInputs in;
   in.out.si = p.IsSI();
-  in.L = h.tipDepth * kInPerFoot;
-  in.D = h.D * kInPerFoot;
-  in.Db = std::max(h.Db, h.D) * kInPerFoot;
-  in.Hb = h.H * kInPerFoot;
+  in.L = h.tipDepth * kInchesPerFoot;
+  in.D = h.D * kInchesPerFoot;
+  in.Db = std::max(h.Db, h.D) * kInchesPerFoot;
+  in.Hb = h.H * kInchesPerFoot;
   in.Ec = in.out.si ? p.EcInput / kKpaPerPsi : p.EcInput;
   in.QB = h.QB * kLbPerTon;
   in.NSEG = h.NSEG;
-  in.ZSKIP = p.TOPLENG * kInPerFoot;
+  in.ZSKIP = p.TOPLENG * kInchesPerFoot;
   // The capacity analysis stores a step at the shaft length z + BS + H taken to a whole foot,
   // so the side of a shaft of length L ends that whole-foot length above its tip.
-  in.sideEnd = (h.tipDepth - RoundToWholeFoot(h.HBS)) * kInPerFoot;
+  in.sideEnd = (h.tipDepth - RoundToWholeFoot(h.HBS)) * kInchesPerFoot;
   const int last = std::min(p.NLAYERS, kMaxLayerEntries);
   const int tip = (h.tipLayer >= 2 && h.tipLayer <= last) ? h.tipLayer : last;
   in.tipSoil = p.layer[tip].KSOIL;
@@ -129,7 +129,7 @@ void DefinedSettlementPass(SettlementState& state, const RunInputs& in, const Sh
   const int li = h.lengthIndex;
   const int di = h.diameterIndex;
   const bool inStore = li >= 1 && li <= kMaxRunLengths && di >= 1 && di <= kMaxRunDiameters;
-  const float tipArea = 0.7854f * (in.Db > in.D ? in.Db * in.Db : in.D * in.D);
+  const float tipArea = kQuarterPiAsTabulated * (in.Db > in.D ? in.Db * in.Db : in.D * in.D);
 
   units.Write(kUnitChart, Record()
                               .FreeInt(p.NPOINTPD)
@@ -141,7 +141,7 @@ void DefinedSettlementPass(SettlementState& state, const RunInputs& in, const Sh
   std::vector<ShaftSolution> solutions;
   for (int i = 1; i <= count; ++i) {
     float m = TipMovementForSettlement(solved.TOPMV, solved.TIPMV, p.PDSETT[i]);
-    if (in.out.si) m *= kInPerM;
+    if (in.out.si) m *= kInchesPerMetreAsTabulated;
     units.Write(kUnitChart, Record().FreeInt(di).FreeReal(in.D).FreeReal(m).FreeReal(tipArea));
     const float tipLoad = m <= kNoTipMovement ? 0.0f : CurveValueAt(qw.QWW, qw.QWQ, m);
     ShaftSolution sol = SolveShaft(shaft, soil, m, tipLoad, kDefinedSettlementRoundLimit);
@@ -265,7 +265,7 @@ void ComputeAdditionalTzCurves(SettlementState& state, int& status) {
   if (KBOUND == kTrendBound) WriteTzPlotCount(units, count);
   std::vector<TzCurve> curves;
   for (int k = 1; k <= count; ++k) {
-    const float z = p.TZDEP[k] * kInPerFoot;
+    const float z = p.TZDEP[k] * kInchesPerFoot;
     const ProfileValue pv = ProfileSideResistanceAtDepth(profile, z);
     if (pv.beyond) {
       WriteDepthBeyondProfileWarning(units, z);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "Format.h"
-#include "UnitConversion.h"
+#include "Constants.h"
 
 namespace tvx {
 namespace {

@@ -20,9 +20,6 @@
 
 namespace tvx {
 
-// Layer types whose tip goes to the rock-socket methods: 4 to 7.
-bool IsRockTipType(int KSOIL);
-
 void ComputeStrongRockSettlement(SettlementState& state);
 void ComputeWeakRockSettlement(SettlementState& state);
 void ComputeDecomposedRockSettlement(SettlementState& state);

@@ -41,13 +41,15 @@ class RockRulesTest : public ::testing::Test {
   std::string Notes() { return units.Captured(kUnitRunNotes); }
   std::string RockMsg() { return units.Captured(kUnitRockMsg); }
 
-  // Adds a layer entry from `top` to `bottom` (as the stepping snaps them).
+  // Adds a layer entry from the bottom of the one above to `bottom`, snapped as the
+  // preparation of the problem snaps them.
   LayerEntry& AddLayer(int KSOIL, float bottom) {
     const int e = ++problem.NLAYERS;
     LayerEntry& layer = problem.layer[e];
     layer.KSOIL = KSOIL;
     layer.XTOP = problem.layer[e - 1].XBOT;
     layer.XBOT = bottom;
+    layer.XTOPSNAP = problem.layer[e - 1].XBOTSNAP;
     layer.XBOTSNAP = bottom;
     return layer;
   }
