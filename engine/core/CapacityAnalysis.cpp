@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <utility>
 
 #include "CapacityReport.h"
 #include "CohesionlessRules.h"
@@ -40,28 +42,113 @@ bool IsUpliftRun(const ProblemRecord& p) { return p.KCYCL == 2; }
 
 float SafetyFactor(float fs) { return fs > 0.0f ? fs : 1.0f; }
 
-RockStepInput RockInput(const ProblemRecord& p, const LayerEntry& layer, int entry, float x, float z, float D,
-                        float sigmaV) {
-  auto at = [&](const EndValues& v) { return InterpolateInLayer(layer, v, x); };
-  RockStepInput r;
-  r.entry = entry;
-  r.KSOIL = layer.KSOIL;
-  r.z = z;
-  r.D = D;
-  r.DSTART = p.DSTART;
-  r.sigmaV = sigmaV;
-  r.QUR = at(layer.QUR);
-  r.QUCON = at(layer.QUCON);
-  r.CS = at(layer.CS);
-  r.DISCT = at(layer.DISCT);
-  r.BDS = at(layer.BDS);
-  r.EL = at(layer.EL);
-  r.RQD = at(layer.RQD);
-  r.SLUMP = at(layer.SLUMP);
-  r.PHIRC = at(layer.PHIRC);
-  r.BLOWS = at(layer.BLOWS);
-  r.TRANLM = at(layer.TRANLM);
-  return r;
+constexpr float kGivenAbove = 1e-5f;  // a layer value above it counts as given
+
+// One depth step of the profile as the rules of its layer see it.
+struct StepPoint {
+  int entry;
+  const LayerEntry& layer;
+  float z;       // depth of the end of the step, ft
+  float x;       // its depth below the layer's snapped top, ft
+  float sigmaV;  // effective vertical stress at z, psf
+};
+
+// The inputs of a rule at the step: the listed layer parameters interpolated at the step.
+template <typename Step>
+using StepField = std::pair<float Step::*, EndValues LayerEntry::*>;
+template <typename Step>
+void InterpolateAtStep(Step& step, const StepPoint& at, std::initializer_list<StepField<Step>> fields) {
+  for (const auto& [to, from] : fields) step.*to = InterpolateInLayer(at.layer, at.layer.*from, at.x);
+}
+
+CohesionlessStep CohesionlessInput(const ProblemRecord& p, const StepPoint& at) {
+  const LayerEntry& layer = at.layer;
+  CohesionlessStep st{.KSOIL = layer.KSOIL, .sandMethod = layer.sandMethod, .coefEstimated = layer.coefEstimated,
+                      .coefGivenAtBothEnds = BothEndsAbove(layer.COEF, kGivenAbove), .z = at.z,
+                      .sigmaV = at.sigmaV, .WTD = p.WTD, .layerNo = at.entry - 1};
+  using S = CohesionlessStep;
+  InterpolateAtStep<S>(st, at,
+                       {{&S::BLOWS, &LayerEntry::BLOWS}, {&S::PHI, &LayerEntry::PHIW}, {&S::IANG, &LayerEntry::IANG},
+                        {&S::coef, &LayerEntry::COEF}, {&S::GAMMA, &LayerEntry::GAMMA}, {&S::TRANLM, &LayerEntry::TRANLM}});
+  return st;
+}
+
+CohesiveStep CohesiveInput(const ProblemRecord& p, const StepPoint& at) {
+  const LayerEntry& layer = at.layer;
+  CohesiveStep st{.KSOIL = layer.KSOIL, .coefEstimated = layer.coefEstimated, .ncEstimated = layer.ncEstimated,
+                  .alphaGivenAtBothEnds = BothEndsAbove(layer.ALPHA, kGivenAbove),
+                  .cuGivenAtEitherEnd = EitherEndAbove(layer.CU, kGivenAbove), .z = at.z, .DSTART = p.DSTART};
+  using S = CohesiveStep;
+  InterpolateAtStep<S>(st, at,
+                       {{&S::CU, &LayerEntry::CU}, {&S::BLOWS, &LayerEntry::BLOWS}, {&S::ALPHA, &LayerEntry::ALPHA},
+                        {&S::NC, &LayerEntry::NC}, {&S::TRANLM, &LayerEntry::TRANLM}});
+  return st;
+}
+
+RockStepInput RockInput(const ProblemRecord& p, const StepPoint& at, float D) {
+  RockStepInput st{.entry = at.entry, .KSOIL = at.layer.KSOIL, .z = at.z, .D = D, .DSTART = p.DSTART, .sigmaV = at.sigmaV};
+  using S = RockStepInput;
+  InterpolateAtStep<S>(st, at,
+                       {{&S::QUR, &LayerEntry::QUR}, {&S::QUCON, &LayerEntry::QUCON}, {&S::CS, &LayerEntry::CS},
+                        {&S::DISCT, &LayerEntry::DISCT}, {&S::BDS, &LayerEntry::BDS}, {&S::EL, &LayerEntry::EL},
+                        {&S::RQD, &LayerEntry::RQD}, {&S::SLUMP, &LayerEntry::SLUMP}, {&S::PHIRC, &LayerEntry::PHIRC},
+                        {&S::BLOWS, &LayerEntry::BLOWS}, {&S::TRANLM, &LayerEntry::TRANLM}});
+  return st;
+}
+
+// What a step takes from its layer: unit side resistance f (tsf) on the perimeter (ft), and
+// the tip Qb (tons) with its unit tip qb (tsf; 0 where the rule gives none), before the QMAX
+// limit and the uplift rule.
+struct StepYield {
+  float f = 0.0f;
+  float perimeter = 0.0f;
+  float Qb = 0.0f;
+  float qb = 0.0f;
+};
+
+StepYield CohesionlessYield(CapacityState& state, const StepPoint& at, const CaseGeometry& g, const BaseGeometry& base,
+                            LayerWorkingState& layerState) {
+  const ProblemRecord& p = state.problem;
+  const CohesionlessStep st = CohesionlessInput(p, at);
+  const CohesionlessWorking w = CohesionlessWorkingValues(st, layerState, state.units);
+  const TipResult tip = SandTipResistance(w, at.z, base, p.IMOD);
+  return {CohesionlessSideResistance(st, w, LoadingOf(p)), g.p, tip.Qb, tip.qb};
+}
+
+StepYield CohesiveYield(CapacityState& state, const StepPoint& at, const CaseGeometry& g, const BaseGeometry& base,
+                        LayerWorkingState& layerState, CaseRuleState& rules) {
+  const ProblemRecord& p = state.problem;
+  const CohesiveStep st = CohesiveInput(p, at);
+  const float f = CohesiveSideResistance(st, LoadingOf(p), layerState, rules, state.units);
+  const TipResult tip = ClayTipResistance(st, base, layerState);
+  return {f, g.p, tip.Qb, tip.qb};
+}
+
+// A rock step: types 5 and 6 work with the rock rules' shaft length, a strong-rock step
+// replaces the case's base and two-diameter count from here on; the run keeps the strength
+// of the last rock step.
+StepYield RockYield(CapacityState& state, const StepPoint& at, const CaseGeometry& g, float& rockLength,
+                    CaseRuleState& rules, BaseGeometry& base, int& n2d) {
+  const ProblemRecord& p = state.problem;
+  const ResistanceLoading loading = LoadingOf(p);
+  const RockStepInput rs = RockInput(p, at, g.D);
+  RockStepResult r;
+  if (rs.KSOIL == kDecomposedRock) {
+    rockLength = ShaftLengthAtRockStep(p, at.entry, rockLength);
+    r = DecomposedRockResistance(p, rs, rockLength, loading, rules, state.units);
+  } else if (rs.KSOIL == kWeakRock) {
+    rockLength = ShaftLengthAtRockStep(p, at.entry, rockLength);
+    r = WeakRockResistance(p, rs, rockLength, loading, rules, state.units);
+  } else {
+    r = StrongRockResistance(rs, loading, rules, state.units);
+    if (r.replacesBase) {
+      base.Ab = r.Ab;
+      n2d = r.N2D;
+    }
+  }
+  state.capacity.lastRockQu = r.qu;
+  state.capacity.anyRockStep = true;
+  return {r.f, r.p, r.Qb, 0.0f};
 }
 
 // Layer entry that holds the depth (a depth on a layer bottom belongs to the layer above).
@@ -191,13 +278,12 @@ ProfileSteps BuildProfileSteps(const ProblemRecord& p) {
 CaseSteps StepCase(CapacityState& state, const ProfileSteps& profile, const CaseGeometry& g, float& rockLength,
                    CaseRuleState& rules, StepTotals& totals) {
   const ProblemRecord& p = state.problem;
-  UnitTable& units = state.units;
   CapacityRunValues& run = state.capacity;
-  const ResistanceLoading loading = LoadingOf(p);
   BaseGeometry base{g.Ab, g.Db};
   int n2d = g.N2D;
   std::array<LayerWorkingState, kMaxLayerEntries + 1> layerStates{};
   const float lengthOffset = RoundToWholeFoot(p.BS) + g.H;
+  const bool uplift = IsUplift(LoadingOf(p));
 
   CaseSteps s;
   const std::size_t n = profile.z.size();
@@ -207,103 +293,47 @@ CaseSteps StepCase(CapacityState& state, const ProfileSteps& profile, const Case
   for (std::size_t i = 0; i < n; ++i) {
     const int e = profile.entry[i];
     const LayerEntry& layer = p.layer[e];
-    const float z = profile.z[i];
-    const float x = z - layer.XTOPSNAP;
-    const float sigmaV = profile.sigmaV[i];
-    auto at = [&](const EndValues& v) { return InterpolateInLayer(layer, v, x); };
+    const StepPoint at{e, layer, profile.z[i], profile.z[i] - layer.XTOPSNAP, profile.sigmaV[i]};
     const int K = layer.KSOIL;
-    if (NeedsUnitWeight(K) && at(layer.GAMMA) < kMinUnitWeightPcf) WriteUnitWeightMissing(state);
+    if (NeedsUnitWeight(K) && InterpolateInLayer(layer, layer.GAMMA, at.x) < kMinUnitWeightPcf)
+      WriteUnitWeightMissing(state);
 
-    float f = 0.0f, Qb = 0.0f, qb = 0.0f, perimeter = g.p;
-    if (IsCohesionless(K)) {
-      CohesionlessStep st;
-      st.KSOIL = K;
-      st.sandMethod = layer.sandMethod;
-      st.coefEstimated = layer.coefEstimated;
-      st.coefGivenAtBothEnds = BothEndsAbove(layer.COEF, 1e-5f);
-      st.z = z;
-      st.BLOWS = at(layer.BLOWS);
-      st.PHI = at(layer.PHIW);
-      st.IANG = at(layer.IANG);
-      st.coef = at(layer.COEF);
-      st.GAMMA = at(layer.GAMMA);
-      st.TRANLM = at(layer.TRANLM);
-      st.sigmaV = sigmaV;
-      st.WTD = p.WTD;
-      st.layerNo = e - 1;
-      const CohesionlessWorking w = CohesionlessWorkingValues(st, layerStates[e], units);
-      f = CohesionlessSideResistance(st, w, loading);
-      const TipResult tip = SandTipResistance(w, z, base, p.IMOD);
-      Qb = tip.Qb;
-      qb = tip.qb;
-    } else if (IsCohesive(K)) {
-      CohesiveStep st;
-      st.KSOIL = K;
-      st.coefEstimated = layer.coefEstimated;
-      st.ncEstimated = layer.ncEstimated;
-      st.alphaGivenAtBothEnds = BothEndsAbove(layer.ALPHA, 1e-5f);
-      st.cuGivenAtEitherEnd = EitherEndAbove(layer.CU, 1e-5f);
-      st.z = z;
-      st.CU = at(layer.CU);
-      st.BLOWS = at(layer.BLOWS);
-      st.ALPHA = at(layer.ALPHA);
-      st.NC = at(layer.NC);
-      st.TRANLM = at(layer.TRANLM);
-      st.DSTART = p.DSTART;
-      f = CohesiveSideResistance(st, loading, layerStates[e], rules, units);
-      const TipResult tip = ClayTipResistance(st, base, layerStates[e]);
-      Qb = tip.Qb;
-      qb = tip.qb;
-    } else if (IsRockLike(K)) {
-      const RockStepInput rs = RockInput(p, layer, e, x, z, g.D, sigmaV);
-      RockStepResult r;
-      if (K == kDecomposedRock) {
-        rockLength = ShaftLengthAtRockStep(p, e, rockLength);
-        r = DecomposedRockResistance(p, rs, rockLength, loading, rules, units);
-      } else if (K == kWeakRock) {
-        rockLength = ShaftLengthAtRockStep(p, e, rockLength);
-        r = WeakRockResistance(p, rs, rockLength, loading, rules, units);
-      } else {
-        r = StrongRockResistance(rs, loading, rules, units);
-        if (r.replacesBase) {
-          base.Ab = r.Ab;
-          n2d = r.N2D;
-        }
-      }
-      f = r.f;
-      perimeter = r.p;
-      Qb = r.Qb;
-      run.lastRockQu = r.qu;
-      run.anyRockStep = true;
-    }
+    StepYield y{0.0f, g.p, 0.0f, 0.0f};
+    if (IsCohesionless(K))
+      y = CohesionlessYield(state, at, g, base, layerStates[e]);
+    else if (IsCohesive(K))
+      y = CohesiveYield(state, at, g, base, layerStates[e], rules);
+    else if (IsRockLike(K))
+      y = RockYield(state, at, g, rockLength, rules, base, n2d);
 
     // The maximum end bearing: a negative QMAX is a fixed unit end bearing.
-    const float qmax = at(layer.QMAX) / kPsfPerTsf;
+    float Qb = y.Qb;
+    const float qmax = InterpolateInLayer(layer, layer.QMAX, at.x) / kPsfPerTsf;
     if (qmax < kFixedBearingBelow)
       Qb = base.Ab * std::fabs(qmax);
     else
       Qb = std::min(Qb, base.Ab * qmax);
-    if (IsUplift(loading)) Qb = 0.0f;
+    if (uplift) Qb = 0.0f;
 
-    QS += perimeter * f;
-    lrfdQS += layer.FLRFDS * perimeter * f;
+    QS += y.perimeter * y.f;
+    lrfdQS += layer.FLRFDS * y.perimeter * y.f;
     if (K == kWeakRock && !run.QSWTaken) {
       run.QSW = QS;
       run.QSWTaken = true;
     }
 
-    s.L.push_back(RoundToWholeFoot(z + lengthOffset));
-    s.z.push_back(z);
+    s.L.push_back(RoundToWholeFoot(at.z + lengthOffset));
+    s.z.push_back(at.z);
     s.side.push_back(QS);
     s.lrfdSide.push_back(lrfdQS);
     s.tip.push_back(Qb);
-    s.unitTip.push_back(qb);
-    s.unitSide.push_back(f);
+    s.unitTip.push_back(y.qb);
+    s.unitSide.push_back(y.f);
     s.entry.push_back(e);
     s.N2D.push_back(n2d);
     totals.layerEndSide[e] = QS;
-    totals.sigmaLast = sigmaV;
-    totals.zLast = z;
+    totals.sigmaLast = at.sigmaV;
+    totals.zLast = at.z;
   }
   return s;
 }

@@ -1,5 +1,6 @@
 #include "InputEcho.h"
 
+#include <initializer_list>
 #include <string>
 
 #include "Format.h"
@@ -120,94 +121,97 @@ class Echo {
 float At(const EndValues& v, bool top) { return top ? v.top : v.bot; }
 bool At(const EndMarks& m, bool top) { return top ? m.top : m.bot; }
 
-void SandValues(Echo& e, const LayerEntry& L, bool top) {
+// One value line of a layer's echo: the label, the parameter, the parameter's estimate marks
+// (a marked line carries five more columns, blank when the value was given) and the
+// conversion back to the problem's units. Rock inputs print as entered: they are converted
+// after the echo.
+enum class Back { kAsHeld, kUnitWeight, kStress };
+struct EchoItem {
+  const Label* label;
+  EndValues LayerEntry::*value;
+  EndMarks LayerEntry::*mark = nullptr;
+  Back back = Back::kAsHeld;
+};
+
+const EchoItem kBlowsItem{&kBlowsLabel, &LayerEntry::BLOWS};
+const EchoItem kUnitWeightItem{&kUnitWeightLabel, &LayerEntry::GAMMA, nullptr, Back::kUnitWeight};
+const EchoItem kLoadTransferItem{&kLoadTransferLabel, &LayerEntry::TRANLM, nullptr, Back::kStress};
+const EchoItem kRockStrengthItem{&kRockStrengthLabel, &LayerEntry::QUR};
+const EchoItem kRockModulusItem{&kRockModulusLabel, &LayerEntry::EL};
+const EchoItem kRqdItem{&kRqdLabel, &LayerEntry::RQD};
+
+// The value lines at the layer top (top) or bottom, then the depth line and `gap` empty lines.
+void Values(Echo& e, const LayerEntry& L, bool top, int width, std::initializer_list<EchoItem> items, int gap) {
+  for (const EchoItem& item : items) {
+    float v = At(L.*item.value, top);
+    if (item.back == Back::kUnitWeight) v = e.UnitWeight(v);
+    if (item.back == Back::kStress) v = e.Stress(v);
+    if (item.mark)
+      e.Value(*item.label, width, v, At(L.*item.mark, top));
+    else
+      e.Value(*item.label, width, v);
+  }
+  e.Value(kDepthLabel, width, e.Length(top ? L.XTOP : L.XBOT));
+  e.Empty(gap);
+}
+
+// The side friction procedure of a sand layer and the value line of its coefficient.
+EchoItem SandMethodItem(Echo& e, const LayerEntry& L) {
   switch (L.sandMethod) {
     case kKoMethod:
       e.Text7(kKoMethodLine);
-      e.Value(kKoLabel, kSoilLabelWidth, At(L.COEF, top));
-      break;
+      return {&kKoLabel, &LayerEntry::COEF};
     case kBetaMethod:
       e.Text7(kBetaMethodLine);
-      e.Value(kBetaLabel, kSoilLabelWidth, At(L.BETA, top), At(L.markBETA, top));
-      break;
+      return {&kBetaLabel, &LayerEntry::BETA, &LayerEntry::markBETA};
     default:
       e.Text7(kKulhawyChenMethodLine);
-      e.Value(kKcmLabel, kSoilLabelWidth, At(L.KCM, top), At(L.markKCM, top));
-      break;
+      return {&kKcmLabel, &LayerEntry::KCM, &LayerEntry::markKCM};
   }
-  e.Value(kPhiLabel, kSoilLabelWidth, At(L.PHI, top), At(L.markPHI, top));
-  e.Value(kBlowsLabel, kSoilLabelWidth, At(L.BLOWS, top));
-  e.Value(kUnitWeightLabel, kSoilLabelWidth, e.UnitWeight(At(L.GAMMA, top)));
-  e.Value(kLoadTransferLabel, kSoilLabelWidth, e.Stress(At(L.TRANLM, top)));
-  e.Value(kDepthLabel, kSoilLabelWidth, e.Length(top ? L.XTOP : L.XBOT));
-  e.Empty();
-}
-
-void ClayValues(Echo& e, const LayerEntry& L, bool top) {
-  e.Value(kAlphaLabel, kSoilLabelWidth, At(L.ALPHA, top), At(L.markALPHA, top));
-  e.Value(kNcLabel, kSoilLabelWidth, At(L.NC, top), At(L.markNC, top));
-  e.Value(kCuLabel, kSoilLabelWidth, e.Stress(At(L.CU, top)));
-  e.Value(kBlowsLabel, kSoilLabelWidth, At(L.BLOWS, top));
-  e.Value(kUnitWeightLabel, kSoilLabelWidth, e.UnitWeight(At(L.GAMMA, top)));
-  e.Value(kLoadTransferLabel, kSoilLabelWidth, e.Stress(At(L.TRANLM, top)));
-  e.Value(kDepthLabel, kSoilLabelWidth, e.Length(top ? L.XTOP : L.XBOT));
-  e.Empty(2);
-}
-
-// Rock inputs print as entered: they are converted after the echo.
-void StrongRockValues(Echo& e, const LayerEntry& L, bool top) {
-  e.Value(kStrongSocketLabel, kRockLabelWidth, At(L.BDS, top));
-  e.Value(kSpacingLabel, kRockLabelWidth, At(L.CS, top));
-  e.Value(kThicknessLabel, kRockLabelWidth, At(L.DISCT, top));
-  e.Value(kRockStrengthLabel, kRockLabelWidth, At(L.QUR, top));
-  e.Value(kConcreteStrengthLabel, kRockLabelWidth, At(L.QUCON, top));
-  e.Value(kRockModulusLabel, kRockLabelWidth, At(L.EL, top));
-  e.Value(kRqdLabel, kRockLabelWidth, At(L.RQD, top));
-  e.Value(kDepthLabel, kRockLabelWidth, e.Length(top ? L.XTOP : L.XBOT));
-  e.Empty(2);
-}
-
-void WeakRockValues(Echo& e, const LayerEntry& L, bool top) {
-  e.Value(kWeakSocketLabel, kRockLabelWidth, At(L.BDS, top));
-  e.Value(kSlumpLabel, kRockLabelWidth, At(L.SLUMP, top));
-  e.Value(kInterfaceAngleLabel, kRockLabelWidth, At(L.PHIRC, top));
-  e.Value(kRockStrengthLabel, kRockLabelWidth, At(L.QUR, top));
-  e.Value(kRockModulusLabel, kRockLabelWidth, At(L.EL, top));
-  e.Value(kRqdLabel, kRockLabelWidth, At(L.RQD, top));
-  e.Value(kDepthLabel, kRockLabelWidth, e.Length(top ? L.XTOP : L.XBOT));
-  e.Empty(2);
-}
-
-void DecomposedRockValues(Echo& e, const LayerEntry& L, bool top) {
-  e.Value(kGravelModulusLabel, kSoilLabelWidth, At(L.EL, top));
-  e.Value(kPoissonLabel, kSoilLabelWidth, At(L.POISSON, top));
-  e.Value(kBlowsLabel, kSoilLabelWidth, At(L.BLOWS, top));
-  e.Value(kUnitWeightLabel, kSoilLabelWidth, e.UnitWeight(At(L.GAMMA, top)));
-  e.Value(kLoadTransferLabel, kSoilLabelWidth, e.Stress(At(L.TRANLM, top)));
-  e.Value(kDepthLabel, kSoilLabelWidth, e.Length(top ? L.XTOP : L.XBOT));
-  e.Empty(2);
-}
-
-void GravelValues(Echo& e, const LayerEntry& L, bool top) {
-  e.Text7(kBetaMethodLine);
-  e.Value(kBetaLabel, kSoilLabelWidth, At(L.BETA, top), At(L.markBETA, top));
-  e.Value(kBlowsLabel, kSoilLabelWidth, At(L.BLOWS, top));
-  e.Value(kUnitWeightLabel, kSoilLabelWidth, e.UnitWeight(At(L.GAMMA, top)));
-  e.Value(kLoadTransferLabel, kSoilLabelWidth, e.Stress(At(L.TRANLM, top)));
-  e.Value(kDepthLabel, kSoilLabelWidth, e.Length(top ? L.XTOP : L.XBOT));
-  e.Empty(2);
 }
 
 void EndValuesOf(Echo& e, const LayerEntry& L, bool top) {
+  const int soil = kSoilLabelWidth;
+  const int rock = kRockLabelWidth;
   switch (L.KSOIL) {
-    case kSand: SandValues(e, L, top); break;
+    case kSand:
+      Values(e, L, top, soil,
+             {SandMethodItem(e, L), {&kPhiLabel, &LayerEntry::PHI, &LayerEntry::markPHI}, kBlowsItem, kUnitWeightItem,
+              kLoadTransferItem},
+             1);
+      break;
     case kClay:
-    case kShale: ClayValues(e, L, top); break;
+    case kShale:
+      Values(e, L, top, soil,
+             {{&kAlphaLabel, &LayerEntry::ALPHA, &LayerEntry::markALPHA}, {&kNcLabel, &LayerEntry::NC, &LayerEntry::markNC},
+              {&kCuLabel, &LayerEntry::CU, nullptr, Back::kStress}, kBlowsItem, kUnitWeightItem, kLoadTransferItem},
+             2);
+      break;
     case kStrongRock:
-    case kStrongRockBoth: StrongRockValues(e, L, top); break;
-    case kWeakRock: WeakRockValues(e, L, top); break;
-    case kDecomposedRock: DecomposedRockValues(e, L, top); break;
-    default: GravelValues(e, L, top); break;
+    case kStrongRockBoth:
+      Values(e, L, top, rock,
+             {{&kStrongSocketLabel, &LayerEntry::BDS}, {&kSpacingLabel, &LayerEntry::CS},
+              {&kThicknessLabel, &LayerEntry::DISCT}, kRockStrengthItem, {&kConcreteStrengthLabel, &LayerEntry::QUCON},
+              kRockModulusItem, kRqdItem},
+             2);
+      break;
+    case kWeakRock:
+      Values(e, L, top, rock,
+             {{&kWeakSocketLabel, &LayerEntry::BDS}, {&kSlumpLabel, &LayerEntry::SLUMP},
+              {&kInterfaceAngleLabel, &LayerEntry::PHIRC}, kRockStrengthItem, kRockModulusItem, kRqdItem},
+             2);
+      break;
+    case kDecomposedRock:
+      Values(e, L, top, soil,
+             {{&kGravelModulusLabel, &LayerEntry::EL}, {&kPoissonLabel, &LayerEntry::POISSON}, kBlowsItem,
+              kUnitWeightItem, kLoadTransferItem},
+             2);
+      break;
+    default:
+      e.Text7(kBetaMethodLine);
+      Values(e, L, top, soil,
+             {{&kBetaLabel, &LayerEntry::BETA, &LayerEntry::markBETA}, kBlowsItem, kUnitWeightItem, kLoadTransferItem}, 2);
+      break;
   }
 }
 

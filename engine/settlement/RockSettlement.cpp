@@ -226,16 +226,9 @@ Carried CarryThroughOverburden(RockCase& c, int above, float P, float m0, float 
   return out;
 }
 
-}  // namespace
-
-void ComputeStrongRockSettlement(SettlementState& state) {
-  RockCase c(state);
-  if (!StartRockCurve(c)) return;
-  const ProblemRecord& p = c.p;
-  const int T = c.T;
-  const float L = c.L;
+// The curve of a tip in layer entry T at depth L (ft), Ec the shaft modulus (tsf).
+void StrongRockCurve(RockCase& c, const ProblemRecord& /*p*/, int T, float L, float Ec) {
   const float D = c.h.D;
-  const float Ec = p.Ec;
 
   // The rock zone: the unbroken run of rock layers (types 4 to 7) that ends in the tip
   // layer; `above` is the last entry above it (1 when the rock starts at the surface).
@@ -305,13 +298,8 @@ void ComputeStrongRockSettlement(SettlementState& state) {
   KeepFiniteTable(c);
 }
 
-void ComputeWeakRockSettlement(SettlementState& state) {
-  RockCase c(state);
-  if (!StartRockCurve(c)) return;
-  const ProblemRecord& p = c.p;
-  const int T = c.T;
-  const float L = c.L;
-  const float Ec = p.Ec;
+// The curve of a tip in layer entry T at depth L (ft), Ec the shaft modulus (tsf).
+void WeakRockCurve(RockCase& c, const ProblemRecord& p, int T, float L, float Ec) {
 
   // The socket that reaches the tip, and the socket length.
   const RockSocket socket = FindRockSocket(p, std::min(p.NLAYERS, kMaxLayerEntries), L);
@@ -393,13 +381,8 @@ void ComputeWeakRockSettlement(SettlementState& state) {
   KeepFiniteTable(c);
 }
 
-void ComputeDecomposedRockSettlement(SettlementState& state) {
-  RockCase c(state);
-  if (!StartRockCurve(c)) return;
-  const ProblemRecord& p = c.p;
-  const int T = c.T;
-  const float L = c.L;
-  const float Ec = p.Ec;
+// The curve of a tip in layer entry T at depth L (ft), Ec the shaft modulus (tsf).
+void DecomposedRockCurve(RockCase& c, const ProblemRecord& p, int T, float L, float Ec) {
   const LayerEntry& tip = c.Layer(T);
 
   // Effective vertical stress at the middle of the tip layer (psf).
@@ -472,6 +455,16 @@ void ComputeDecomposedRockSettlement(SettlementState& state) {
   KeepFiniteTable(c);
 }
 
+using RockCurve = void (*)(RockCase& c, const ProblemRecord& p, int T, float L, float Ec);
+
+// One method on the case of the state, once its heading is written, its trend table emptied
+// and its tip located.
+void RunRockCurve(SettlementState& state, RockCurve curve) {
+  RockCase c(state);
+  if (StartRockCurve(c)) curve(c, c.p, c.T, c.L, c.p.Ec);
+}
+
+// The report table of the trend curve: top load and top movement of the 15 points.
 void WriteRockSettlementTable(SettlementState& state) {
   UnitTable& u = state.units;
   const SettlementTable& t = state.settlement.results[1];
@@ -486,6 +479,12 @@ void WriteRockSettlementTable(SettlementState& state) {
   for (int k = 0; k < kSettlementPoints; ++k)
     u.Write(kUnitReport, Record().X(13).E(17, 4, t.TOPLOAD[k]).E(17, 4, t.TOPMV[k]));
 }
+
+void ComputeStrongRockSettlement(SettlementState& state) { RunRockCurve(state, StrongRockCurve); }
+void ComputeWeakRockSettlement(SettlementState& state) { RunRockCurve(state, WeakRockCurve); }
+void ComputeDecomposedRockSettlement(SettlementState& state) { RunRockCurve(state, DecomposedRockCurve); }
+
+}  // namespace
 
 bool SettleRockTip(SettlementState& state) {
   const ProblemRecord& p = state.problem;

@@ -20,15 +20,9 @@
 
 namespace tvx {
 
-void ComputeStrongRockSettlement(SettlementState& state);
-void ComputeWeakRockSettlement(SettlementState& state);
-void ComputeDecomposedRockSettlement(SettlementState& state);
-
-// The report table of the trend curve: top load and top movement of the 15 points.
-void WriteRockSettlementTable(SettlementState& state);
-
 // The load-settlement computation of a case whose tip is in rock: the method of the tip
-// layer's type, the report table when no soil-tip case has run the bounds yet (KBOUND 1 or
+// layer's type (ComputeStrongRockSettlement, ComputeWeakRockSettlement or
+// ComputeDecomposedRockSettlement), the report table when no soil-tip case has run the bounds yet (KBOUND 1 or
 // less), and, in a design-chart run, the case's chart length and diameter (its chart loads
 // stay 0). Returns false, doing nothing, when the tip layer is not rock. The caller writes
 // the case's plot-data blocks afterwards.
