@@ -206,7 +206,6 @@ void FillHandOver(CapacityState& state, const CasePlan& plan, const CaseGeometry
   h.Db = g.Db;
   h.H = g.H;
   h.HBS = g.H + RoundToWholeFoot(p.BS);
-  h.Ec = p.Ec;
   h.tipLayer = LayerAtDepth(p, tip.L);
   h.layerEndSide = totals.layerEndSide;
   // The stepping runs on below the tip; the tip layer's entry holds the side resistance of

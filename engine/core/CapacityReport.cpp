@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Format.h"
+#include "MessageBanners.h"
 #include "UnitTable.h"
 #include "Constants.h"
 
@@ -50,7 +51,7 @@ std::string ShaftLine(const char* label, float v, const char* unit) {
 void NoteBlock(CapacityState& state, std::initializer_list<std::string> lines) {
   UnitTable& u = state.units;
   u.WriteEmpty(kUnitRunNotes);
-  u.Write(kUnitRunNotes, Record().X(5).T("*********************WARNING**********************"));
+  u.Write(kUnitRunNotes, Record().X(5).T(kWarningBanner));
   for (const std::string& line : lines) u.Write(kUnitRunNotes, Record().X(5).T(line));
   u.WriteEmpty(kUnitRunNotes);
 }

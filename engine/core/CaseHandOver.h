@@ -42,7 +42,6 @@ struct CaseHandOver {
   float Db = 0.0f;        // base diameter, ft
   float HBS = 0.0f;       // bell height plus bottom length, H + BS, ft
   float H = 0.0f;         // bell height alone (end of stem to base), ft; 0 for a straight shaft
-  float Ec = 0.0f;        // concrete modulus, tsf
   int tipLayer = 0;       // layer entry (2..NLAYERS) that holds the tip
 
   // For the rock-socket methods: cumulative side resistance (tons) at the last step of

@@ -3,22 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Format.h"
 #include "FrictionAngle.h"
 #include "ParameterEstimates.h"
+#include "ProfileMessages.h"
 
 namespace tvx {
 namespace {
 
 float Clamp(float v, float lo, float hi) { return std::min(std::max(v, lo), hi); }
-
-void WriteMissingStrengthError(UnitTable& units) {
-  units.WriteEmpty(kUnitRunNotes);
-  units.Write(kUnitRunNotes, Record().X(5).T("*********************ERROR**********************"));
-  units.Write(kUnitRunNotes, Record().X(5).T("PLEASE INPUT EITHER THE N-VALUE FROM STANDARD PENETRATION TESTS"));
-  units.Write(kUnitRunNotes, Record().X(5).T("OR THE INTERNAL FRICTION ANGLE FOR SAND LAYERS"));
-  units.WriteEmpty(kUnitRunNotes);
-}
 
 bool UsesBetaMethod(const CohesionlessStep& step) {
   return step.KSOIL == kGravellySand || step.KSOIL == kGravel || step.sandMethod == kBetaMethod;
@@ -49,7 +41,7 @@ CohesionlessWorking CohesionlessWorkingValues(const CohesionlessStep& step, Laye
   if (step.KSOIL == kSand) {
     w.missingStrength = w.N < 0.001f && w.phi < 0.001f;
     if (w.missingStrength) {
-      WriteMissingStrengthError(units);
+      WriteSandStrengthMissing(units);
     } else if (w.phi < 1e-5f) {
       w.phi = EstimateFrictionAngle(w.N, step.sigmaV) / kDegreesPerRadianAsTabulated;
       w.delta = w.phi;

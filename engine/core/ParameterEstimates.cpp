@@ -67,10 +67,7 @@ void EstimateCohesionlessCoefficients(ProblemRecord& p, int entry) {
                EstimateFrictionAngle(L.BLOWS.bot, EffectiveStress(p, zb))};
       Mark(L.markPHI);
     }
-    if (BothBelow(L.IANG, kEchoThreshold)) {
-      L.IANG = L.PHI;
-      L.markIANG = L.markPHI;
-    }
+    if (BothBelow(L.IANG, kEchoThreshold)) L.IANG = L.PHI;
   }
 
   if (BothBelow(L.COEF, kCoefficientThreshold)) {

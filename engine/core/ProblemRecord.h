@@ -112,9 +112,8 @@ struct LayerEntry {
   bool coefEstimated = false;  // coefficient (COEF, clay ALPHA) filled in: recomputed per step
   bool ncEstimated = false;    // NC below 1e-5 at both ends
 
-  // Estimate marks for the soil echo ("  (*)" after the value). markIANG is kept for
-  // completeness; the interface angle is not echoed.
-  EndMarks markPHI, markIANG, markBETA, markKCM, markALPHA, markNC;
+  // Estimate marks for the soil echo ("  (*)" after the value).
+  EndMarks markPHI, markBETA, markKCM, markALPHA, markNC;
 };
 
 struct ProblemRecord {

@@ -3,12 +3,11 @@
 #include <initializer_list>
 
 #include "Format.h"
+#include "MessageBanners.h"
 
 namespace tvx {
 namespace {
 
-const char* const kErrorBanner = "*********************ERROR**********************";
-const char* const kWarningBanner = "*********************WARNING**********************";
 
 void WriteBlock(CapacityState& state, std::initializer_list<int> units, int emptyAround,
                 std::initializer_list<std::string> lines) {
@@ -34,10 +33,12 @@ void WriteTwoDiameterWarning(CapacityState& state) {
               "THAN THE TIP OF DRILLED SHAFTS"});
 }
 
-void WriteSandStrengthMissing(CapacityState& state) {
-  WriteBlock(state, {kUnitRunNotes}, 1,
-             {kErrorBanner, "PLEASE INPUT EITHER THE N-VALUE FROM STANDARD PENETRATION TESTS",
-              "OR THE INTERNAL FRICTION ANGLE FOR SAND LAYERS"});
+void WriteSandStrengthMissing(UnitTable& units) {
+  units.WriteEmpty(kUnitRunNotes);
+  for (const char* line : {kErrorBanner, "PLEASE INPUT EITHER THE N-VALUE FROM STANDARD PENETRATION TESTS",
+                           "OR THE INTERNAL FRICTION ANGLE FOR SAND LAYERS"})
+    units.Write(kUnitRunNotes, Record().X(5).T(line));
+  units.WriteEmpty(kUnitRunNotes);
 }
 
 void WriteUnitWeightMissing(CapacityState& state) {

@@ -15,7 +15,7 @@ void WriteInputError(CapacityState& state, const InputError& error);
 void WriteTwoDiameterWarning(CapacityState& state);
 
 // A sand step with neither a blow count nor a friction angle (run notes).
-void WriteSandStrengthMissing(CapacityState& state);
+void WriteSandStrengthMissing(UnitTable& units);
 
 // A step in sand, clay, shale or decomposed rock whose total unit weight is below 50 pcf
 // (run notes).

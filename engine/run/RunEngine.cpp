@@ -8,6 +8,7 @@
 
 #include "Analysis.h"
 #include "Format.h"
+#include "MessageBanners.h"
 #include "RunStatus.h"
 #include "TorvexVersion.h"
 
@@ -41,7 +42,7 @@ void ReportOpenFailure(EngineState& state, const std::string& path) {
   for (int unit : {kUnitReport, kUnitRunNotes}) {
     if (!state.units.IsOpen(unit)) continue;
     state.units.WriteEmpty(unit);
-    state.units.Write(unit, Record().X(5).T("*********************ERROR**********************"));
+    state.units.Write(unit, Record().X(5).T(kErrorBanner));
     state.units.Write(unit, Record().X(5).T("THE FOLLOWING FILE COULD NOT BE OPENED:"));
     state.units.Write(unit, Record().X(5).T(path));
   }

@@ -6,6 +6,7 @@
 
 #include "CurveDataFile.h"
 #include "Format.h"
+#include "MessageBanners.h"
 #include "LoadSettlementSolver.h"
 #include "LoadTransferCurves.h"
 #include "PlotDataFile.h"
@@ -82,7 +83,7 @@ void WriteTableRow(UnitTable& units, float topLoad, float topMove, float tipLoad
 void WriteNoConvergenceWarning(UnitTable& units, const ShaftSolution& sol) {
   for (int unit : {kUnitReport, kUnitRunNotes}) {
     units.WriteEmpty(unit);
-    units.Write(unit, Record().X(29).T("**** WARNING ****"));
+    units.Write(unit, Record().X(29).T(kWarningMark));
     units.Write(unit, Record().X(5).T(kNoConvergenceLine1).I(6, kSegmentRoundLimit).T(" ROUNDS"));
     units.Write(unit, Record()
                           .X(5)

@@ -18,10 +18,6 @@ float CurveAt(const TzCurve& c, float w) { return CurveValueAt(c.TZW, c.TZT, w);
 ShaftModel BuildShaftModel(float L, float D, float Db, float Hb, float Ec, int NSEG, float ZSKIP, float sideEnd) {
   ShaftModel s;
   s.L = L;
-  s.D = D;
-  s.Db = Db;
-  s.Hb = Hb;
-  s.Ec = Ec;
   s.NSEG = NSEG > 0 ? NSEG : 0;
   s.h = s.NSEG > 0 ? L / static_cast<float>(s.NSEG) : 0.0f;
   s.As = kPiAsTabulated * D * s.h;

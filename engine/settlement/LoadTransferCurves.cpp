@@ -5,6 +5,7 @@
 
 #include "Constants.h"
 #include "Format.h"
+#include "MessageBanners.h"
 #include "SoilProfile.h"
 
 namespace tvx {
@@ -177,14 +178,14 @@ int SoilTypeAtDepth(const LayerProfile& profile, float z) {
 }
 
 void WriteDepthBeyondProfileWarning(UnitTable& units, float z) {
-  units.Write(kUnitReport, Record().X(29).T("**** WARNING ****"));
+  units.Write(kUnitReport, Record().X(29).T(kWarningMark));
   units.Write(kUnitReport,
               Record().X(5).T("THE VALUE OF X =").E(10, 3, z).T(" IS BEYOND THE EXTENT OF THE INPUT STRENGTH CURVE 1"));
 }
 
 void WriteTipBeyondProfileWarning(UnitTable& units, float L) {
   for (int unit : {kUnitReport, kUnitRunNotes}) {
-    units.Write(unit, Record().X(29).T("**** WARNING ****"));
+    units.Write(unit, Record().X(29).T(kWarningMark));
     units.Write(unit, Record().X(5).T("THE VALUE OF X =").E(9, 2, L).T(" IS BEYOND THE EXTENT OF THE INPUT STRENGTH CURVE"));
   }
 }

@@ -7,6 +7,7 @@
 
 #include "Constants.h"
 #include "Format.h"
+#include "MessageBanners.h"
 #include "RockRules.h"
 #include "RockSocketTables.h"
 #include "SoilProfile.h"
@@ -101,7 +102,7 @@ struct RockCase {
     noted[i] = true;
     UnitTable& u = state.units;
     u.WriteEmpty(kUnitRunNotes);
-    u.Write(kUnitRunNotes, Record().X(5).T("*********************WARNING**********************"));
+    u.Write(kUnitRunNotes, Record().X(5).T(kWarningBanner));
     u.Write(kUnitRunNotes,
             Record().X(5).T("ROCK-SOCKET SETTLEMENT, CASE").I(5, h.caseNumber).T(", LAYER NO").I(3, T - 1));
     u.Write(kUnitRunNotes, Record().X(5).T(kNoteTexts[i].line1));

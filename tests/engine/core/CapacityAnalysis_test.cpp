@@ -461,7 +461,7 @@ TEST(HandOver, DesignDepthCaseHandsOnItsLengthsAndTip) {
   EXPECT_NEAR(h.H, 4.147f, 1e-3f);
   EXPECT_NEAR(h.HBS, 6.147f, 1e-3f);
   EXPECT_EQ(h.tipLayer, 2);
-  EXPECT_NEAR(h.Ec, 3600000.0f * 144 / 2000, 1.0f);
+  EXPECT_NEAR(r.state->problem.Ec, 3600000.0f * 144 / 2000, 1.0f);  // in tsf, for the load-settlement
   EXPECT_FLOAT_EQ(h.zLast, 60.0f);
   // The tip layer holds the side resistance of the whole shaft, not that of the deepest step.
   EXPECT_FLOAT_EQ(h.layerEndSide[2], out.last.QS);

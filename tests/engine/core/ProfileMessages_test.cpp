@@ -33,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "     PLEASE PROVIDE THE SOIL DEPTH THAT IS TWO-DIAMETER DEEPER\n"
                     "     THAN THE TIP OF DRILLED SHAFTS\n\n\n",
                     true},
-        MessageCase{"SandStrengthMissing", &WriteSandStrengthMissing,
+        MessageCase{"SandStrengthMissing", [](CapacityState& state) { WriteSandStrengthMissing(state.units); },
                     "\n     *********************ERROR**********************\n"
                     "     PLEASE INPUT EITHER THE N-VALUE FROM STANDARD PENETRATION TESTS\n"
                     "     OR THE INTERNAL FRICTION ANGLE FOR SAND LAYERS\n\n",

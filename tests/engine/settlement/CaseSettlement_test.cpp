@@ -116,7 +116,6 @@ class EngineFiles {
     h.H = Hft;
     h.HBS = HBSft;
     h.QB = QBtons;
-    h.Ec = fState->problem.Ec;
     float QS = 0.0f;
     for (int z = 1; z <= static_cast<int>(Lft - HBSft); ++z) {
       const float psi = SidePsiAt(static_cast<float>(z));
