@@ -8,14 +8,15 @@
 #include <sstream>
 
 #include "Analysis.h"
-#include "CaseName.h"
+#include "TestText.h"
 #include "EngineTestSupport.h"
 #include "InputReader.h"
 #include "RunStatus.h"
 
 namespace tvx {
 namespace {
-using Lines = std::vector<std::string>;
+using test::Join;
+using test::Lines;
 using test::RunProblem;
 using test::ScratchDir;
 
@@ -247,12 +248,6 @@ TEST(DesignLoadRows, StopAtTheFirstLengthAboveTheDesignLoad) {
 }
 
 // ---------------------------------------------------------------- whole runs
-
-std::string Join(const Lines& lines) {
-  std::string text;
-  for (const std::string& l : lines) text += l + "\r\n";
-  return text;
-}
 
 // Clay 60 ft, 1000 psf, alpha 0.5, Nc 9.
 const Lines kClay = {"2 60 ", "9 120 0.0 1000 0 0 0 0.8 0.7 ", "9 120 0.0 1000 0 0 0 0.8 0.7 ", "0.5 0.5"};

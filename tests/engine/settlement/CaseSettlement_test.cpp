@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "../core/CaseName.h"
+#include "TestText.h"
 #include "Analysis.h"
 #include "EngineTestSupport.h"
 #include "Format.h"
@@ -50,15 +50,9 @@ class EngineFiles {
  public:
   EngineFiles(const ScratchDir& dir, const Fixture& f) : fState(std::make_unique<EngineState>()) {
     EngineState& s = *fState;
-    RunFileNames& n = s.files;
-    n.report = (dir / "p.tv8o").string();
-    n.plot = (dir / "p.tv8p").string();
-    n.notes = (dir / "p.tv8r").string();
-    n.curves = (dir / "p.tv8z").string();
-    n.qwList = (dir / "p.tv8w").string();
-    n.tzPlot = (dir / "p.tv8t").string();
-    n.qwPlot = (dir / "p.tv8q").string();
-    n.loadDist = (dir / "p.tv8l").string();
+    test::WriteFile(dir / kRunFileListName, test::RunFileListFor(dir / "p.tv8d"));
+    EXPECT_TRUE(ReadRunFileList(kRunFileListName, s.files));
+    const RunFileNames& n = s.files;
     UnitTable& u = s.units;
     u.OpenWrite(kUnitChart, kChartFileName);
     u.OpenWrite(kUnitReport, n.report);

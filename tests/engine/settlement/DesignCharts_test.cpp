@@ -1,4 +1,5 @@
 #include "DesignCharts.h"
+#include "TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -8,15 +9,7 @@
 namespace tvx {
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::size_t start = 0;
-  for (std::size_t nl = text.find('\n'); nl != std::string::npos; nl = text.find('\n', start)) {
-    out.push_back(text.substr(start, nl - start));
-    start = nl + 1;
-  }
-  return out;
-}
+using test::LinesOf;
 
 // Two settlements, nine diameters 3.0 .. 7.0 ft and three lengths 60, 57, 54 ft (the case
 // loop's order: length index 1 is the longest). The load of (length k, diameter j,
@@ -42,8 +35,8 @@ class DesignChartsTest : public ::testing::Test {
         for (int i = 1; i <= 2; ++i) c.load[k][j][i] = 2000.0f * (100 * i + 10 * j + k);
     for (int i = 1; i <= 2; ++i) c.load[2][5][i] = 0.0f;
   }
-  std::vector<std::string> Report() { return Lines(s.units.Captured(kUnitReport)); }
-  std::vector<std::string> Plot() { return Lines(s.units.Captured(kUnitPlot)); }
+  std::vector<std::string> Report() { return LinesOf(s.units.Captured(kUnitReport)); }
+  std::vector<std::string> Plot() { return LinesOf(s.units.Captured(kUnitPlot)); }
   SettlementState s;
 };
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../core/CaseName.h"
+#include "TestText.h"
 #include "RockSocketTables.h"
 #include "SoilProfile.h"
 
@@ -16,15 +16,7 @@ namespace {
 
 using test::NameByWhat;
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::size_t start = 0;
-  for (std::size_t nl = text.find('\n'); nl != std::string::npos; nl = text.find('\n', start)) {
-    out.push_back(text.substr(start, nl - start));
-    start = nl + 1;
-  }
-  return out;
-}
+using test::LinesOf;
 
 // Relative closeness for values computed in float against a double-precision hand value.
 ::testing::AssertionResult NearRel(float actual, double expected, double rel = 2e-4) {
@@ -151,8 +143,24 @@ TEST_P(StrongRockSocket, TwoPasses_MatchHandValues) {
   ASSERT_TRUE(SettleRockTip(s));
   const SettlementTable& t = Trend();
   const double F = GetParam().load, W = GetParam().move;
-  // Point 1, m = 0.00018: P = B^2 Em m / I = 30.949 t. Top: pass-2 socket load plus the
-  // overburden share mobilized by the pass-1 head movement; tip: pass-2 head values.
+  // Top columns: the socket load P plus the overburden side S = 50 min(1, w1 / 0.017) that
+  // the pass-1 head movement w1 mobilizes, against the movement at the rock top; tip
+  // columns: the pass-2 head values. With AE = 0.7854 Ec B^2 = 1357171 t and the clay layer
+  // carried by 0.7854 Ec D^3 = 6361740 t (t = 20 ft, dQ = 50 t):
+  //
+  // Point 1, m = 0.00018: P = B^2 Em m / I = 57600 x 0.00018 / 0.335 = 30.949 t; at the rock
+  // top wr = 30 P / AE + m B = 0.00068413 + 0.000432 = 0.00111613 ft (0.0133935 in); from
+  // m0 = wr / D = 0.00037204 the lower clay curve gives rb = 0.37204 x 0.29 = 0.107892:
+  //   Pt = P + 50 rb = 36.3436, mt = m0 + 20 Pt / 6361740 = 0.00048630, rt = 0.141026,
+  //   Pn = P + 25 (rb + rt) = 37.1720; again with Pt = Pn: mt = 0.00048890, Pn = 37.1911,
+  //   within 0.1 rb dQ. w1 = 0.8 wr + 3 (mt - m0) = 0.00124349 ft, so S = 3.65732 and the
+  //   top load 34.6066 t. The upper clay curve (rb = 0.37204 x 0.74 = 0.275310) ends at
+  //   Pn = 47.4667 t with mt = 0.00052079: tip movement 0.8 wr + 3 (mt - m0) = 0.00133915 ft
+  //   (0.0160698 in).
+  // Point 7, m = 0.00018 x 1.5^6 = 0.00205031: P = 352.530 t, wr = 0.0127134 ft, m0 =
+  //   0.00423781; lower curve rb = 0.794269: Pn = 393.741 t after one round, mt = 0.00547095,
+  //   w1 = 0.0138701 ft, S = 40.7945, top load 393.326 t; upper curve rb = 1.002378: tip load
+  //   402.967 t.
   EXPECT_TRUE(NearRel(t.TOPLOAD[0], 34.6066 * F));
   EXPECT_TRUE(NearRel(t.TOPMV[0], 0.0133935 / 12 * W));
   EXPECT_TRUE(NearRel(t.TIPLOAD[0], 47.4667 * F));
@@ -563,7 +571,7 @@ TEST(SettleRockTip, BeforeAnySoilTip_PrintsTheTable) {
   StrongRockOverClay(f);
   ASSERT_TRUE(SettleRockTip(f.s));
   EXPECT_EQ(f.s.settlement.KBOUND, 0);
-  const std::vector<std::string> lines = Lines(f.Report());
+  const std::vector<std::string> lines = LinesOf(f.Report());
   ASSERT_EQ(lines.size(), 2u + 2u + 1u + 2u + 15u);
   EXPECT_EQ(lines[2], "                      LOAD SETTLEMENT RELATIONSHIP      ");
   EXPECT_EQ(lines[3], "               ------------------------------------------   ");
@@ -580,7 +588,7 @@ TEST(SettleRockTip, AfterASoilTip_HeadingOnlyAndBoundTablesKept) {
   f.s.settlement.KBOUND = 3;
   f.s.settlement.results[3].TIPLOAD[4] = 42.0f;
   ASSERT_TRUE(SettleRockTip(f.s));
-  const std::vector<std::string> lines = Lines(f.Report());
+  const std::vector<std::string> lines = LinesOf(f.Report());
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(f.s.settlement.KBOUND, 3);
   EXPECT_EQ(f.s.settlement.results[3].TIPLOAD[4], 42.0f);
@@ -592,7 +600,7 @@ TEST(SettleRockTip, SiTable_HasKnAndMetreLabels) {
   StrongRockOverClay(f);
   f.s.problem.UNITS = "SI";
   ASSERT_TRUE(SettleRockTip(f.s));
-  const std::vector<std::string> lines = Lines(f.Report());
+  const std::vector<std::string> lines = LinesOf(f.Report());
   ASSERT_GE(lines.size(), 7u);
   EXPECT_EQ(lines[5], "                      TOP  LOAD     TOP MOVEMENT        ");
   EXPECT_EQ(lines[6], "                         kN              M             ");
@@ -631,7 +639,7 @@ TEST_P(RockStrengthNote, WrittenOnlyForShaleBottomAndWeakRock) {
   f.s.capacity.anyRockStep = GetParam().anyRockStep;
   f.s.capacity.lastRockQu = GetParam().quPsf;
   WriteRockStrengthNote(f.s);
-  const std::vector<std::string> lines = Lines(f.Report());
+  const std::vector<std::string> lines = LinesOf(f.Report());
   if (!GetParam().note) {
     EXPECT_TRUE(lines.empty());
     return;
