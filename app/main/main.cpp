@@ -1,22 +1,46 @@
 // wintv2017: the desktop program.
 #include <QApplication>
-#include <QMainWindow>
 #include <QSurfaceFormat>
+#include <cstdio>
+#include <cstdlib>
+
+#include "OpenGLSupport.h"
+#include "ProgramRooms.h"
+#include "TMainForm.h"
+
+namespace {
+
+// Without a display the window system cannot start; say so instead of failing inside Qt.
+bool DisplayMissing() {
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  if (platform && *platform) return false;  // a platform chosen on purpose
+  const char* x11 = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  return (!x11 || !*x11) && (!wayland || !*wayland);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+  if (DisplayMissing()) {
+    std::fprintf(stderr,
+                 "wintv2017 needs a display, and none is set (DISPLAY or WAYLAND_DISPLAY).\n"
+                 "On a machine without one, start it under a virtual display: "
+                 "xvfb-run -a wintv2017 [problem.tv8d]\n");
+    return 1;
+  }
   // The 3D view draws with fixed-function OpenGL calls, which need a compatibility profile.
-  QSurfaceFormat format;
-  format.setVersion(2, 1);
-  format.setProfile(QSurfaceFormat::CompatibilityProfile);
-  QSurfaceFormat::setDefaultFormat(format);
+  QSurfaceFormat::setDefaultFormat(BlockViewSurfaceFormat());
 
   QApplication app(argc, argv);
   QApplication::setOrganizationName("Calverin");
   QApplication::setApplicationName("TORVEX");
   QApplication::setApplicationVersion("2017.8.11");
 
-  QMainWindow window;
-  window.setWindowTitle("TORVEX 2017");
+  QStringList arguments = QApplication::arguments();
+  arguments.removeFirst();
+  TMainForm window(arguments);
+  InstallProgramRooms(window);
   window.resize(1024, 720);
   window.show();
   return app.exec();

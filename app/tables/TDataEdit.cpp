@@ -135,6 +135,11 @@ bool TDataEdit::CloseQuery() {
 void TDataEdit::Evaluate() { ExitCheck(); }
 
 void TDataEdit::ExitCheck() {
+  RunExitCheck();
+  emit EntryChecked(fOK);
+}
+
+void TDataEdit::RunExitCheck() {
   fOK = false;
   long double value = 0;
   try {

@@ -52,6 +52,13 @@ class TDataEdit : public QLineEdit {
   // Hex, otherwise the general format with 8 significant digits and the user's separator.
   QString ShownText(long double value) const;
 
+ signals:
+  // The exit check ran (the field was left, Enter, CloseQuery, Evaluate); `accepted` tells
+  // whether the entry was taken. Windows that copy the number elsewhere listen to this, so
+  // they see the checked value (2*3 already shown as 6, a value beyond the range already
+  // set to the limit) and never a refused entry.
+  void EntryChecked(bool accepted);
+
  protected:
   void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -59,6 +66,7 @@ class TDataEdit : public QLineEdit {
 
  private:
   void ExitCheck();
+  void RunExitCheck();
   void ShowFailure(const QString& message);
   void RefreshLabel();
   // The current number when the text evaluates; leaves `value` alone otherwise.

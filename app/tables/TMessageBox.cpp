@@ -13,13 +13,16 @@ QMessageBox::StandardButton Show(TMessageKind kind, QWidget* parent, const QStri
                                  QMessageBox::StandardButtons buttons) {
   if (Handler()) return Handler()(kind, parent, text, buttons);
   const QString caption = TMessageBox::Caption(kind);
+  // The messages break their lines with a carriage return; the dialog breaks at line feeds.
+  QString shown = text;
+  shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
   switch (kind) {
     case TMessageKind::Information:
-      return QMessageBox::information(parent, caption, text, buttons);
+      return QMessageBox::information(parent, caption, shown, buttons);
     case TMessageKind::Warning:
-      return QMessageBox::warning(parent, caption, text, buttons);
+      return QMessageBox::warning(parent, caption, shown, buttons);
     case TMessageKind::Question:
-      return QMessageBox::question(parent, caption, text, buttons);
+      return QMessageBox::question(parent, caption, shown, buttons);
   }
   return QMessageBox::NoButton;
 }

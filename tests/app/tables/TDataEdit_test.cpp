@@ -295,4 +295,22 @@ TEST_F(DataEditForm, SwitchingWindowsOrOpeningAMenu_DoesNotCheckTheField) {
   }
 }
 
+// Windows that copy the number elsewhere hear of every check, after the field has shown the
+// checked value.
+TEST(TDataEdit, EntryChecked_ToldAfterTheCheckWithTheShownValue) {
+  TMessageCapture capture;
+  TDataEdit edit;
+  edit.SetMaxVal(10);
+  QStringList heard;
+  QObject::connect(&edit, &TDataEdit::EntryChecked, [&](bool accepted) {
+    heard << (accepted ? QStringLiteral("taken ") : QStringLiteral("refused ")) + edit.text();
+  });
+  for (const char* entry : {"2*3", "12", "x"}) {
+    edit.setText(QString::fromLatin1(entry));
+    edit.Evaluate();
+  }
+  EXPECT_EQ(heard, (QStringList{QStringLiteral("taken 6"), QStringLiteral("refused 10"),
+                                QStringLiteral("refused x")}));
+}
+
 }  // namespace

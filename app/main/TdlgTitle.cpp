@@ -1,0 +1,41 @@
+#include "TdlgTitle.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "DialogTexts.h"
+#include "InputDialogRules.h"
+#include "TProgramData.h"
+
+TdlgTitle::TdlgTitle(QWidget* parent)
+    : TInputDialog(TChildKind::Title, DialogText::TitleCaption(), parent) {
+  auto* label = new QLabel(QStringLiteral("Enter line of text for project description:"), this);
+  fTitle = new QLineEdit(this);
+  fTitle->setObjectName(QStringLiteral("Edit1"));
+  fTitle->setMaxLength(InputDialogRules::kTitleLength);
+  // Room for the whole line of 80 characters.
+  fTitle->setMinimumWidth(fTitle->fontMetrics().averageCharWidth() * 60);
+  label->setBuddy(fTitle);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(MakeCloseButton());
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label);
+  layout->addWidget(fTitle);
+  layout->addLayout(buttons);
+}
+
+void TdlgTitle::LoadValues() {
+  fTitle->setMaxLength(InputDialogRules::TitleMaxLength(Doc().Title));
+  fTitle->setText(Doc().Title);
+}
+
+bool TdlgTitle::StoreValues() {
+  InputDialogRules::StoreTitle(Doc(), fTitle->text());
+  return true;
+}

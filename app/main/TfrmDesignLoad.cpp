@@ -1,0 +1,17 @@
+#include "TfrmDesignLoad.h"
+
+#include "DialogTexts.h"
+#include "InputDialogFields.h"
+#include "InputDialogRules.h"
+#include "TProgramData.h"
+
+// The reduction factor stays in use whatever loading is chosen.
+TfrmDesignLoad::TfrmDesignLoad(QWidget* parent)
+    : TLoadingDialog(TChildKind::ncPP, DialogText::DesignLoadCaption(),
+                     InputDialogFields::DesignLoad(), false, parent) {}
+
+long double TfrmDesignLoad::MainValue() const { return Doc().LPD; }
+
+void TfrmDesignLoad::StoreMainValue(long double value) {
+  InputDialogRules::StoreDesignLoad(Doc(), value);
+}

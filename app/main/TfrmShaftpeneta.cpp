@@ -1,0 +1,59 @@
+#include "TfrmShaftpeneta.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "DialogTexts.h"
+#include "InputDialogFields.h"
+#include "InputDialogRules.h"
+#include "TBelledShaftPicture.h"
+#include "TDataEdit.h"
+#include "TProgramData.h"
+
+TfrmShaftpeneta::TfrmShaftpeneta(QWidget* parent)
+    : TInputDialog(TChildKind::DSP, DialogText::ShaftPropertiesCaption(), parent) {
+  auto* grid = new QGridLayout;
+  grid->setColumnStretch(1, 1);
+  int row = 0;
+  for (const TDocumentField& field : InputDialogFields::ShaftProperties())
+    AddEntry(field, grid, row++);
+
+  auto* note = new QLabel(InputDialogFields::ShaftPropertiesNote().join(QLatin1Char('\n')), this);
+  note->setObjectName(QStringLiteral("Memo1"));
+  note->setFrameShape(QFrame::StyledPanel);
+  note->setMargin(6);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(MakeCloseButton());
+
+  auto* fields = new QVBoxLayout;
+  fields->addLayout(grid);
+  fields->addStretch();
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(new TBelledShaftPicture(this));
+  top->addLayout(fields, 1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top, 1);
+  layout->addWidget(note);
+  layout->addLayout(buttons);
+}
+
+void TfrmShaftpeneta::LoadValues() { ShowBoundEntries(); }
+
+bool TfrmShaftpeneta::StoreValues() {
+  ReadBoundEntries();
+  return true;
+}
+
+void TfrmShaftpeneta::UpdateEnabling() {
+  TDataEdit* maximum = DataEdit(InputDialogFields::kMaximumDiameter);
+  const bool enabled = InputDialogRules::MaximumDiameterEnabled(Doc());
+  SetEntryEnabled(maximum, enabled);
+  for (QLabel* note : NotesOf(maximum)) note->setVisible(enabled);
+}
