@@ -236,6 +236,24 @@ TEST_F(SideViewWindow, ShaftWithoutLengthTakesTheProfileBottomIntoTheDocument) {
   EXPECT_EQ(view->Geometry().ShaftSegments()[kShaftBell].BottomLeft.y, 56);
 }
 
+TEST_F(SideViewWindow, DesignLoadProblemKeepsItsLengthOpenAndItsLoad) {
+  // With the design load given the length is the analysis' answer: the elevation draws the
+  // shaft down to the profile's bottom and writes nothing, since a length in the document
+  // would turn the problem into a given-length one when it is saved and lose the load.
+  doc.Doc().METHOD = 1;
+  doc.Doc().PD = 0;
+  doc.Doc().LPD = 350;
+  auto view = Open();
+  EXPECT_EQ(view->Geometry().ShaftSegments()[kShaftBell].BottomLeft.y, 56);
+  EXPECT_EQ(doc.Doc().PD, 0);
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  doc.Doc().FileName = dir.filePath(QStringLiteral("load.tv8d"));
+  doc.Doc().Save();
+  EXPECT_EQ(doc.Doc().METHOD, 1);
+  EXPECT_EQ(doc.Doc().LPD, 350);
+}
+
 TEST_F(SideViewWindow, PointerDepthShowsInTheTitle) {
   auto view = Open(420, 590);
   const TSideViewGeometry& g = view->Geometry();
