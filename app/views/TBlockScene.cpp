@@ -185,6 +185,7 @@ void AddResultDiagrams(Part& part, std::vector<TSceneLabel>& labels,
   settings.UseElevation = profile.UseElevation;
   settings.ValElevation = double(profile.ValElevation);
   settings.Factor = double(options.UltimateEffectsFactor);
+  settings.LengthFactor = PlotToDocumentLength(plot.Units(), profile.Units);
   settings.Shown = {options.ShowSkinFriction, options.ShowTipResistance,
                     options.ShowTotalCapacity};
   for (const TResultDiagram& diagram : BuildResultDiagrams(plot, settings)) {

@@ -11,6 +11,7 @@
 #include "SizeFactorStep.h"
 #include "TGraphPlot.h"
 #include "TResultDiagrams.h"
+#include "UnitsTitle.h"
 #include "ValueLabel.h"
 
 namespace {
@@ -331,6 +332,38 @@ TEST(BlockDiagrams, DepthsFromElevationsLessTheBottomPortion) {
     s.ValElevation = c.valElevation;
     s.BS = c.bs;
     EXPECT_DOUBLE_EQ(DiagramDepth(c.vertical, s), c.depth) << c.name;
+  }
+}
+
+TEST(BlockDiagrams, DepthsFollowTheDocumentsUnitsWhenTheyDifferFromTheResults) {
+  // Results loaded in feet stay in feet when the document turns to SI (the plots keep
+  // their units): the diagrams are drawn along a shaft measured in metres.
+  constexpr double kFeetPerMetre = 3.280839895;
+  struct Case {
+    const char* name;
+    int plotUnits, documentUnits;
+    double tipDepth;  // where the plot's last point (40) is drawn
+  } const cases[] = {
+      {"both English", kPlotUnitsEnglish, 1, 40},
+      {"both SI", kPlotUnitsSI, 2, 40},
+      {"feet drawn in metres", kPlotUnitsEnglish, 2, 40 / kFeetPerMetre},
+      {"metres drawn in feet", kPlotUnitsSI, 1, 40 * kFeetPerMetre},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TGraphPlot plot;
+    Fill(plot, {{{0, 0}, {50, 40}}, {{0, 0}, {20, 40}}, {{0, 0}, {100, 40}}});
+    plot.SetUnits(c.plotUnits);
+    TShaftProfile p = Profile(1, 12, 0, {{1, 15}});
+    p.Units = c.documentUnits;
+    TBlockOptions options;
+    options.ShowShaft = options.ShowWaterLevel = options.ShowSoilLayers = false;
+    options.ShowUltimateEffects = options.ShowUltimateEffectsValues = true;
+    const TBlockScene scene = BuildBlockScene(p, GetMaxDims(p), options, &plot);
+    ASSERT_EQ(scene.Shaft.size(), 3u);
+    EXPECT_NEAR(scene.Shaft[2].Vertices[0].z, -c.tipDepth, 1e-9);
+    ASSERT_EQ(scene.Labels.size(), 3u);
+    EXPECT_NEAR(scene.Labels[2].Position.z, -c.tipDepth, 1e-9);
   }
 }
 
