@@ -191,7 +191,7 @@ void AddResultDiagrams(Part& part, std::vector<TSceneLabel>& labels,
   for (const TResultDiagram& diagram : BuildResultDiagrams(plot, settings)) {
     for (const std::vector<TVec3>& strip : diagram.Polylines) AddStrip(part, diagram.Color, strip);
     if (options.ShowUltimateEffectsValues)
-      labels.push_back({GetValueLabel(diagram.MaxValue), diagram.ValueAnchor, diagram.Color});
+      labels.push_back({GetValueLabel(diagram.MaxValue), diagram.ValueAnchor, diagram.Color, true});
   }
 }
 

@@ -367,6 +367,24 @@ TEST(BlockDiagrams, DepthsFollowTheDocumentsUnitsWhenTheyDifferFromTheResults) {
   }
 }
 
+TEST(BlockLabels, ValueLabelsStepDownClearOfTheOnesBefore) {
+  const QRectF a(100, 50, 60, 14);
+  struct Case {
+    const char* name;
+    std::vector<QRectF> taken;
+    QRectF box, placed;
+  } const cases[] = {
+      {"nothing before", {}, QRectF(120, 50, 60, 14), QRectF(120, 50, 60, 14)},
+      {"clear already", {a}, QRectF(170, 50, 60, 14), QRectF(170, 50, 60, 14)},
+      {"over the one before", {a}, QRectF(130, 52, 60, 14), QRectF(130, 68, 60, 14)},
+      {"over two stacked", {a, a.translated(0, 16)}, QRectF(90, 50, 60, 14),
+       QRectF(90, 82, 60, 14)},
+      {"touching is clear", {a}, QRectF(160, 50, 60, 14), QRectF(160, 50, 60, 14)},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ClearOfOthers(c.box, c.taken, 16), c.placed) << c.name;
+}
+
 TEST(BlockDiagrams, OnlyShownLinesAndNothingWithoutValues) {
   TGraphPlot plot;
   Fill(plot, {{{0, 0}, {50, 10}}, {{0, 0}, {20, 10}}, {{0, 0}, {100, 10}}});

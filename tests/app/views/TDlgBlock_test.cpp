@@ -270,6 +270,31 @@ TEST_F(BlockViewGL, ResultDiagramsFromTheCombinedPlots) {
   EXPECT_EQ(view->Combineplt(), &plots.pltCombineD());
 }
 
+TEST_F(BlockViewGL, LargestValuesAtTheTipAreAllReadable) {
+  // All three largest values lie at the tip, as they usually do: their anchors lie on one
+  // row, closer together than the texts are long.
+  plots.pltCombine().SetLineCount(3);
+  plots.pltCombine().SetCount(2);
+  const TFloatPoint points[3][2] = {{{0, 0}, {50, 40}}, {{0, 0}, {20, 40}}, {{0, 0}, {100, 40}}};
+  for (int i = 0; i < 3; ++i)
+    for (int j = 0; j < 2; ++j) plots.pltCombine().Data(i, j) = points[i][j];
+  auto view = Open();
+  view->SetShowUltimateEffects(true);
+  view->SetShowUltimateEffectsValues(true);
+  const QImage picture = view->GrabPicture();
+  view_test::SaveScreenshot(picture, QStringLiteral("3d-largest-values"));
+  const std::vector<QRectF>& boxes = view->GlWindow()->LabelBoxes();
+  ASSERT_EQ(boxes.size(), 3u);
+  for (std::size_t i = 0; i < boxes.size(); ++i)
+    for (std::size_t j = i + 1; j < boxes.size(); ++j)
+      EXPECT_FALSE(boxes[i].intersects(boxes[j])) << i << " " << j;
+  // The first keeps its place: written at its anchor.
+  const QPointF anchor = view->ViewState().Project(view->GlWindow()->Labels()[0].Position,
+                                                   view->GlWindow()->width(),
+                                                   view->GlWindow()->height());
+  EXPECT_NEAR(boxes[0].left(), anchor.x(), 0.5);
+}
+
 TEST(BlockViewExamples, ScreenshotsOfTwoExamples) {
   const char* examples[] = {"belled-design-load", "rock-sockets-uplift"};
   for (const char* name : examples) {
