@@ -129,26 +129,13 @@ void TDlgBlock::RedrawComplete() { fGlWindow->Setup(); }
 
 void TDlgBlock::RedrawFigure() { fGlWindow->update(); }
 
-void TDlgBlock::SetOption(bool TBlockOptions::*field, bool value) {
-  if (fOptions.*field == value) return;
-  fOptions.*field = value;
-  RedrawComplete();
-  emit OptionsChanged();
-}
-
 void TDlgBlock::SetShowUltimateResults(int which) {
-  which = which == kDesignEffects ? kDesignEffects : kUltimateEffects;
-  if (fOptions.ShowUltimateResults == which) return;
-  fOptions.ShowUltimateResults = which;
-  RedrawComplete();
-  emit OptionsChanged();
+  SetOption(&TBlockOptions::ShowUltimateResults,
+            which == kDesignEffects ? int(kDesignEffects) : int(kUltimateEffects));
 }
 
 void TDlgBlock::SetUltimateEffectsFactor(long double factor) {
-  if (fOptions.UltimateEffectsFactor == factor) return;
-  fOptions.UltimateEffectsFactor = factor;
-  RedrawComplete();
-  emit OptionsChanged();
+  SetOption(&TBlockOptions::UltimateEffectsFactor, factor);
 }
 
 void TDlgBlock::SetMouseOption(int option) {

@@ -112,7 +112,14 @@ class TDlgBlock : public TChildForm {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void SetOption(bool TBlockOptions::*field, bool value);
+  // Sets an option; a change sets the scene up again and is announced.
+  template <typename T>
+  void SetOption(T TBlockOptions::*field, T value) {
+    if (fOptions.*field == value) return;
+    fOptions.*field = value;
+    RedrawComplete();
+    emit OptionsChanged();
+  }
   void SetMouseOption(int option);
   void StartExtents();
   bool KeyDown(class QKeyEvent* event);
