@@ -120,7 +120,10 @@ void TDlgBlock::closeEvent(QCloseEvent* event) {
 }
 
 TBlockScene TDlgBlock::BuildScene() const {
-  return BuildBlockScene(CurrentProfile(), fState.Extents(), fOptions, Combineplt());
+  // The plots keep the numbers of the last results loaded; they belong to this shaft only
+  // while the document's own results are loaded.
+  const TGraphPlot* results = fPlots && fPlots->ShowOutput ? Combineplt() : nullptr;
+  return BuildBlockScene(CurrentProfile(), fState.Extents(), fOptions, results);
 }
 
 QImage TDlgBlock::GrabPicture() { return fGlWindow->grabFramebuffer(); }

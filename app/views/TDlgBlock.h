@@ -36,7 +36,8 @@ class TDlgBlock : public TChildForm {
 
   void SetResultPlots(TResultPlots* plots);
   // The combined plot the diagrams are drawn from: ultimate or ASD/LRFD, by
-  // ShowUltimateResults; null without result plots.
+  // ShowUltimateResults; null without result plots. The scene draws it only while the
+  // document's own results are loaded.
   const TGraphPlot* Combineplt() const;
 
   // The first activation takes the block's extents from the document and sets the scene

@@ -270,9 +270,27 @@ TEST_F(BlockViewGL, ResultDiagramsFromTheCombinedPlots) {
   EXPECT_EQ(view->Combineplt(), &plots.pltCombineD());
 }
 
+TEST_F(BlockViewGL, DiagramsOnlyFromResultsOfThisDocument) {
+  doc.OpenExample(QStringLiteral("sand-over-clay"));
+  doc.LoadEngineResults(QStringLiteral("sand-over-clay"), plots);
+  auto view = Open();
+  view->SetShowShaft(false);
+  view->SetShowUltimateEffects(true);
+  view->SetShowUltimateEffectsValues(true);
+  EXPECT_FALSE(view->BuildScene().Shaft.empty());
+  EXPECT_EQ(view->BuildScene().Labels.size(), 3u);
+  // Another document without results of its own is opened: the plots still hold the old
+  // numbers, but none of them belong to this shaft.
+  plots.ClearLoadedFlags();
+  view->RedrawComplete();
+  EXPECT_TRUE(view->BuildScene().Shaft.empty());
+  EXPECT_TRUE(view->BuildScene().Labels.empty());
+}
+
 TEST_F(BlockViewGL, LargestValuesAtTheTipAreAllReadable) {
   // All three largest values lie at the tip, as they usually do: their anchors lie on one
   // row, closer together than the texts are long.
+  plots.ShowOutput = true;
   plots.pltCombine().SetLineCount(3);
   plots.pltCombine().SetCount(2);
   const TFloatPoint points[3][2] = {{{0, 0}, {50, 40}}, {{0, 0}, {20, 40}}, {{0, 0}, {100, 40}}};
