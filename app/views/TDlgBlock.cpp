@@ -93,10 +93,10 @@ void TDlgBlock::FormActivate() {
   if (!fActivated) {
     fActivated = true;
     StartExtents();
-    RedrawComplete();
-    return;
   }
-  RedrawFigure();
+  // The document may have changed in another window meanwhile: the scene is set up from it
+  // again (the block keeps the size it was first given).
+  RedrawComplete();
 }
 
 void TDlgBlock::UnitsChanged() {

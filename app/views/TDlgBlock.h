@@ -40,8 +40,8 @@ class TDlgBlock : public TChildForm {
   // document's own results are loaded.
   const TGraphPlot* Combineplt() const;
 
-  // The first activation takes the block's extents from the document and sets the scene
-  // up; every activation redraws.
+  // The first activation takes the block's extents from the document; every activation
+  // sets the scene up from the document and redraws.
   void FormActivate() override;
   // The document's lengths changed their unit: the block is measured again.
   void UnitsChanged() override;

@@ -169,6 +169,23 @@ TEST_F(BlockViewGL, SceneIsRecordedOncePerSetUpAndReplayedOnRedraws) {
   EXPECT_EQ(view->GlWindow()->SetupCount(), setUps + 2);
 }
 
+TEST_F(BlockViewGL, ActivationShowsTheDocumentAsItIsNow) {
+  auto view = Open();
+  view->SetShowSoilLayerLabels(true);
+  view->ViewState().ViewAngles = {20, 0, 10};
+  view->GrabPicture();
+  ASSERT_EQ(view->GlWindow()->Labels().size(), 1u);
+  EXPECT_EQ(view->GlWindow()->Labels()[0].Text, QStringLiteral("Sand"));
+  // The profile is edited in another window; coming back to the view shows it, seen as
+  // before.
+  doc.SetLayers({{2, 20}, {1, 50}});
+  view->FormActivate();
+  view->GrabPicture();
+  ASSERT_EQ(view->GlWindow()->Labels().size(), 2u);
+  EXPECT_EQ(view->GlWindow()->Labels()[0].Text, QStringLiteral("Clay"));
+  EXPECT_EQ(view->ViewState().ViewAngles, (TVec3{20, 0, 10}));
+}
+
 TEST_F(BlockViewGL, UnitChangeMeasuresTheBlockAgainAndKeepsTheTurn) {
   auto view = Open();
   EXPECT_DOUBLE_EQ(view->ViewState().Extents().Xmax, 37.5);
