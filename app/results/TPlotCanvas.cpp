@@ -13,6 +13,17 @@ TPlotCanvas::TPlotCanvas(TPlotForm& form, QWidget* parent) : QWidget(parent), fF
   setMinimumSize(1, 1);
 }
 
+namespace {
+
+constexpr int kHintWidthInches = 7;
+constexpr int kHintHeightInches = 5;
+
+}  // namespace
+
+QSize TPlotCanvas::sizeHint() const {
+  return {kHintWidthInches * logicalDpiX(), kHintHeightInches * logicalDpiY()};
+}
+
 void TPlotCanvas::Invalidate() {
   fDirty = true;
   update();
