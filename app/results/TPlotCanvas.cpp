@@ -69,7 +69,7 @@ void TPlotCanvas::resizeEvent(QResizeEvent* event) {
 }
 
 void TPlotCanvas::mouseMoveEvent(QMouseEvent* event) {
-  if (!fForm.Orphaned()) fForm.FormMouseMove(event->position().toPoint());
+  if (!fForm.Orphaned()) fForm.FormMouseMove(event->position().toPoint(), event->buttons());
 }
 
 void TPlotCanvas::mousePressEvent(QMouseEvent* event) {

@@ -66,6 +66,9 @@ class TPlotFormState {
   // inside the graph starts a zoom; left up ends it and tells whether the ranges changed;
   // right down inside the graph zooms out around the point and tells whether it did.
   QString MouseMove(QPoint pixel);
+  // The left button is up but the drag never saw its release (a menu or another window took
+  // the mouse): the drag ends without zooming.
+  void CancelZoom() { fZooming = false; }
   void LeftDown(QPoint pixel);
   bool LeftUp(QPoint pixel);
   bool RightDown(QPoint pixel);

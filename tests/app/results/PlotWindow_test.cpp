@@ -19,6 +19,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -276,6 +277,34 @@ TEST_F(PlotWindowTest, MouseReadOutRubberBandAndZoom) {
 
   QTest::mouseClick(canvas, Qt::RightButton, {}, state.Mapping().ToPixel(90, 20));
   EXPECT_NEAR(state.LogicBounds().Right - state.LogicBounds().Left, 120, 1);
+}
+
+// A drag whose release went elsewhere (the Plot menu opened with Ctrl+Z while the button was
+// down, or another window took the mouse): the rubber band had stayed on and followed the
+// pointer. The next move without the button ends it, and the view stays as it was.
+TEST_F(PlotWindowTest, DragWhoseReleaseWentElsewhereEndsWithoutZooming) {
+  TPlotForm* form = Open();
+  ASSERT_NE(form, nullptr);
+  TPlotCanvas* canvas = form->Canvas();
+  const TPlotFormState& state = form->State();
+  const TFloatRect full = state.LogicBounds();
+  const QPoint from = state.Mapping().ToPixel(60, 10);
+  const QPoint to = state.Mapping().ToPixel(120, 30);
+  QTest::mousePress(canvas, Qt::LeftButton, {}, from);
+  QTest::mouseMove(canvas, to);
+  ASSERT_TRUE(state.Zooming());
+
+  const QPoint later = state.Mapping().ToPixel(200, 40);
+  QMouseEvent move(QEvent::MouseMove, QPointF(later), QPointF(canvas->mapToGlobal(later)), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(canvas, &move);
+  EXPECT_FALSE(state.Zooming());
+  // No rubber band left over the picture: its edge is white again.
+  const QPoint edge((from.x() + to.x()) / 2, to.y());
+  ASSERT_EQ(canvas->Picture().pixelColor(edge), QColor(Qt::white));
+  EXPECT_EQ(canvas->grab().toImage().pixelColor(edge), QColor(Qt::white));
+  QTest::mouseRelease(canvas, Qt::LeftButton, {}, later);
+  EXPECT_EQ(state.LogicBounds(), full);
 }
 
 TEST_F(PlotWindowTest, GraphCaptionIsTakenHoweverTheDialogCloses) {
