@@ -5,6 +5,7 @@
 #include <clocale>
 #include <fstream>
 #include <system_error>
+#include <utility>
 
 namespace tvx::run {
 namespace fs = std::filesystem;
@@ -77,48 +78,48 @@ NumericLocaleGuard::~NumericLocaleGuard() {
 
 RunOutcome RunEngineOnDocument(const RunFileSet& files, const fs::path& library) {
   RunOutcome out;
+  auto fail = [&out](RunFailure failure, std::string why) {
+    out.failure = failure;
+    out.error = std::move(why);
+    return out;
+  };
   for (const fs::path* p : {&files.document, &files.report, &files.plot, &files.notes, &files.curves,
                             &files.qwList, &files.tzPlot, &files.qwPlot, &files.loadDist}) {
-    if (p->string().size() > kMaxRunPathLength) {
-      out.error = "The path " + p->string() + " is longer than " + std::to_string(kMaxRunPathLength) +
-                  " characters, which the engine cannot take.";
-      return out;
-    }
+    if (p->string().size() > kMaxRunPathLength)
+      return fail(RunFailure::kProblemFile, "The path " + p->string() + " is longer than " +
+                                                std::to_string(kMaxRunPathLength) +
+                                                " characters, which the engine cannot take.");
   }
-  if (!fs::exists(files.document)) {
-    out.error = "The problem file " + files.document.string() + " does not exist.";
-    return out;
-  }
+  std::error_code ec;
+  if (!fs::exists(files.document, ec))
+    return fail(RunFailure::kProblemFile, "The problem file " + files.document.string() + " does not exist.");
+  if (!fs::is_regular_file(files.document, ec) || !std::ifstream(files.document, std::ios::binary))
+    return fail(RunFailure::kProblemFile, "The problem file " + files.document.string() + " cannot be read.");
 
   CurrentDirectoryGuard restoreCwd;
-  std::error_code ec;
   fs::current_path(files.document.parent_path(), ec);
-  if (ec) {
-    out.error = "Cannot change to the folder " + files.document.parent_path().string() + ": " + ec.message();
-    return out;
-  }
+  if (ec)
+    return fail(RunFailure::kRunFolder,
+                "Cannot change to the folder " + files.document.parent_path().string() + ": " + ec.message());
   {
     std::ofstream list(kRunFileListName, std::ios::binary | std::ios::trunc);
     list << RunFileListText(files);
-    if (!list) {
-      out.error = "Cannot write the run-file list " + (files.document.parent_path() / kRunFileListName).string();
-      return out;
-    }
+    if (!list)
+      return fail(RunFailure::kRunFolder,
+                  "Cannot write the run-file list " + (files.document.parent_path() / kRunFileListName).string());
   }
 
   void* handle = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!handle) {
     const char* why = dlerror();
-    out.error = why ? why : "the library could not be loaded";
-    return out;
+    return fail(RunFailure::kEngineLibrary, why ? why : "the library could not be loaded");
   }
   dlerror();
   auto entry = reinterpret_cast<int (*)(int)>(dlsym(handle, kEntryPointName));
   if (!entry) {
     const char* why = dlerror();
-    out.error = std::string("Error Getting Function: ") + (why ? why : kEntryPointName);
     dlclose(handle);
-    return out;
+    return fail(RunFailure::kEngineLibrary, std::string("Error Getting Function: ") + (why ? why : kEntryPointName));
   }
   {
     NumericLocaleGuard cLocale;

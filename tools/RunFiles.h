@@ -6,9 +6,10 @@
 #include <filesystem>
 #include <string>
 
+#include "TorvexVersion.h"
+
 namespace tvx::run {
 
-constexpr const char* kProgramVersion = "2017.8.11";
 constexpr const char* kEngineLibraryName = "Torvex2017_DLL.so";
 constexpr const char* kEntryPointName = "ITORVEX";
 constexpr int kEngineRunArgument = 11;
@@ -44,15 +45,26 @@ class NumericLocaleGuard {
   std::string fPrevious;
 };
 
+// Why the engine was not called.
+enum class RunFailure {
+  kNone,
+  kProblemFile,    // the problem file is missing or unreadable, or a run path too long
+  kRunFolder,      // the problem's folder could not be entered or names.dat not written
+  kEngineLibrary,  // the engine library could not be loaded or lacks its entry point
+};
+
 struct RunOutcome {
   bool called = false;  // the entry point was found and called
   int status = 0;       // the engine's run status when called
+  RunFailure failure = RunFailure::kNone;
   std::string error;    // why nothing was called
 };
 
-// Runs the engine library `library` on `files`: writes names.dat in the document's folder,
-// calls the entry point with the numeric locale forced to "C", then removes the scratch
-// files and names.dat. The working directory is restored afterwards.
+// Runs the engine library `library` on `files`: checks the problem file, writes names.dat
+// in the document's folder, calls the entry point with the numeric locale forced to "C",
+// then removes the scratch files and names.dat. The working directory is restored
+// afterwards. When the library cannot be loaded, names.dat stays, as the desktop program
+// leaves it.
 RunOutcome RunEngineOnDocument(const RunFileSet& files, const std::filesystem::path& library);
 
 }  // namespace tvx::run

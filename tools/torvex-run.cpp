@@ -3,9 +3,8 @@
 //   torvex-run [--console] problem.tv8d
 //
 // Writes names.dat in the problem's folder, calls the engine library from the runner's own
-// folder, removes the scratch files and prints the run status and the result files.
-// Exits with the run status (non-zero when the run found errors), or 2 when the engine
-// could not be called.
+// folder, removes the scratch files and prints the run status and the result files. The exit
+// status tells the engine's run status apart from the runner's own failures (kExitCodes).
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +16,38 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The runner's own exit codes, apart from the engine's run status (1 to 99) that it passes on.
+constexpr int kExitUsage = 64;          // the command line cannot be used
+constexpr int kExitProblemFile = 66;    // the problem file is missing, unreadable or its path too long
+constexpr int kExitEngineLibrary = 69;  // the engine library cannot be loaded or lacks ITORVEX
+constexpr int kExitRunFolder = 73;      // names.dat cannot be written in the problem's folder
+
+const char* const kUsage = "usage: torvex-run [--console] problem.tv8d\n";
+
+const char* const kHelp =
+    "\n"
+    "Runs the engine on the problem file: writes names.dat in the problem's folder, calls\n"
+    "ITORVEX(11) in Torvex2017_DLL.so beside the runner with the numeric locale \"C\", then\n"
+    "removes the scratch files and names.dat and prints the run status and the result files\n"
+    "(.tv8o report, .tv8p plot data, .tv8r run notes, .tv8z curve data) beside the problem.\n"
+    "\n"
+    "  --console   show the engine's console lines\n"
+    "\n"
+    "Exit status:\n"
+    "   0   the run is complete\n"
+    "   1   (engine) wrong entry argument\n"
+    "   2   (engine) a load-transfer depth beyond the soil profile\n"
+    "   4   (engine) the tip beyond the soil profile\n"
+    "   7   (engine) the profile is too short for the design load\n"
+    "   8   (engine) names.dat missing or incomplete\n"
+    "   9   (engine) a file of the run-file list cannot be opened\n"
+    "  10   (engine) the problem file is malformed or truncated\n"
+    "  99   (engine) an unexpected internal failure\n"
+    "  64   the command line cannot be used\n"
+    "  66   the problem file is missing or unreadable, or a run path is longer than 255\n"
+    "  69   the engine library cannot be loaded or has no ITORVEX\n"
+    "  73   names.dat cannot be written in the problem's folder\n";
+
 fs::path OwnFolder(const char* argv0) {
   std::error_code ec;
   fs::path self = fs::read_symlink("/proc/self/exe", ec);
@@ -25,8 +56,19 @@ fs::path OwnFolder(const char* argv0) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: torvex-run [--console] problem.tv8d\n");
-  return 2;
+  std::fputs(kUsage, stderr);
+  return kExitUsage;
+}
+
+int FailureExit(tvx::run::RunFailure failure) {
+  switch (failure) {
+    case tvx::run::RunFailure::kEngineLibrary:
+      return kExitEngineLibrary;
+    case tvx::run::RunFailure::kRunFolder:
+      return kExitRunFolder;
+    default:
+      return kExitProblemFile;
+  }
 }
 
 }  // namespace
@@ -38,7 +80,8 @@ int main(int argc, char** argv) {
     if (arg == "--console") {
       setenv("TORVEX_CONSOLE", "1", 1);
     } else if (arg == "-h" || arg == "--help") {
-      Usage();
+      std::fputs(kUsage, stdout);
+      std::fputs(kHelp, stdout);
       return 0;
     } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
       std::fprintf(stderr, "torvex-run: unknown option %s\n", arg.c_str());
@@ -55,8 +98,12 @@ int main(int argc, char** argv) {
   const fs::path library = OwnFolder(argv[0]) / tvx::run::kEngineLibraryName;
   const tvx::run::RunOutcome out = tvx::run::RunEngineOnDocument(files, library);
   if (!out.called) {
-    std::fprintf(stderr, "Attempt to initialize DLL failed\n%s\n", out.error.c_str());
-    return 2;
+    // The desktop program's message for a library it cannot load, with the loader's reason.
+    if (out.failure == tvx::run::RunFailure::kEngineLibrary)
+      std::fprintf(stderr, "Attempt to initialize DLL failed\n%s\n", out.error.c_str());
+    else
+      std::fprintf(stderr, "torvex-run: %s\n", out.error.c_str());
+    return FailureExit(out.failure);
   }
   std::printf("status:      %d%s\n", out.status,
               out.status == 0 ? "  (Computations are completed.)"
@@ -65,5 +112,7 @@ int main(int argc, char** argv) {
   std::printf("plot data:   %s\n", files.plot.c_str());
   std::printf("run notes:   %s\n", files.notes.c_str());
   std::printf("curve data:  %s\n", files.curves.c_str());
-  return out.status == 0 ? 0 : (out.status > 0 && out.status < 256 ? out.status : 1);
+  // The engine's run status is 0 or one of its values from 1 to 99 (RunStatus.h); anything
+  // else could only be a fault of the library, reported as its internal failure.
+  return out.status >= 0 && out.status <= 99 ? out.status : 99;
 }

@@ -58,11 +58,13 @@ class TProgramData {
   void InitPDSET();
 
   // Writes the document to FileName in the current layout, after normalising the method
-  // values (they stay normalised). The previous file is replaced only when the whole new
-  // file was written; a failed write raises EInOutError and leaves it as it was.
+  // values and the single-diameter range and marking the document as of the current layout
+  // (all of which stay). The previous file is replaced only when the whole new file was
+  // written; a failed write raises EInOutError and leaves it as it was.
   void Save();
-  // The text Save writes, with the same normalisations.
-  QByteArray FileText();
+  // The text of the document in the current layout, as it stands; writing it changes
+  // nothing (Save normalises first).
+  QByteArray FileText() const;
 
   // Fill the document and the tables from a file of the current layout, or of the older
   // layouts (IsNewVer: 2012, else 6.0). A read error is shown to the user and stops the
@@ -123,7 +125,9 @@ class TProgramData {
   void ReadRecords(TWordReader& reader, TLayout layout, QStringList& notices);
   void ReadLayer(TWordReader& reader, int row, TLayout layout);
   void ReadTZDepths(TWordReader& reader, QStringList& notices);
-  // Normalisations that saving makes, which stay in the document.
+  // Normalisations that saving makes before it writes, which stay in the document: the
+  // method values, the diameter range of a length sweep, the layout mark, and no bound
+  // results with a rock layer.
   void NormaliseForSave();
 
   TSoilProfileTables& fTables;

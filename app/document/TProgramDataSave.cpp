@@ -92,16 +92,27 @@ void TProgramData::NormaliseForSave() {
   } else {
     LPD = 0;
   }
+  // Several lengths are evaluated for a single diameter.
+  if (IPENT == 1) DIALIM = DSTART;
+  Yesnewversion = 1;
+  // With a rock or decomposed-rock layer the upper- and lower-bound results are not taken as
+  // available until results are loaded again.
+  const TGridTable& d = fTables.D();
+  for (int layer = 0; layer < d.RowCount(); ++layer) {
+    const int type = d.GetIntValue(kLayerSoilType, layer);
+    if (type == kSoilStrongRock || type == kSoilDecomposedRock || type == kSoilWeakRock ||
+        type == kSoilStrongRockCombined)
+      ID2 = 0;
+  }
 }
 
-QByteArray TProgramData::FileText() {
+QByteArray TProgramData::FileText() const {
   TFileSeparators separators;
   TRecordWriter w;
   w.Line(TitleLine(Title));
   w.Integer(fUnits);
   w.EndLine(false);
 
-  NormaliseForSave();
   for (int v : {METHOD, KCYCL}) w.Integer(v);
   w.Real(RCYCL);
   w.Real(PINC);
@@ -109,10 +120,7 @@ QByteArray TProgramData::FileText() {
   w.Real(ValElevation);
   w.Integer(PrintTZCurves);
   w.EndLine(false);
-  Yesnewversion = 1;
 
-  // Several lengths are evaluated for a single diameter.
-  if (IPENT == 1) DIALIM = DSTART;
   for (long double v : {DSTART, DIALIM, RATIO, BELANGL, TOPLENG, BS, EPILE}) w.Real(v);
   w.EndLine(false);
 
@@ -164,11 +172,6 @@ QByteArray TProgramData::FileText() {
       w.Real(RealCell(table, ClayColumn::Alpha, kRowBottom));
       w.EndLine(false);
     }
-    // With a rock or decomposed-rock layer the upper- and lower-bound results are not
-    // taken as available until results are loaded again.
-    if (type == kSoilStrongRock || type == kSoilDecomposedRock || type == kSoilWeakRock ||
-        type == kSoilStrongRockCombined)
-      ID2 = 0;
   }
 
   if (PrintTZCurves == 1) {
@@ -184,6 +187,7 @@ QByteArray TProgramData::FileText() {
 }
 
 void TProgramData::Save() {
+  NormaliseForSave();
   const QByteArray text = FileText();
   // The new text goes to a temporary file in the same folder, which replaces the previous
   // file only once it is completely written: a failed write never costs the user the file.

@@ -3,7 +3,8 @@
 namespace MainText {
 
 QString CaptionPrefix() {
-  return QStringLiteral("TORVEX 2017.8.11 - ");
+  return QString::fromLatin1(kProgramName) + QStringLiteral(" ") + QString::fromLatin1(kVersion) +
+         QStringLiteral(" - ");
 }
 
 QString SettingRecentFile(int k) { return QStringLiteral("File%1").arg(k); }
@@ -134,7 +135,7 @@ QString ErrorGettingFunction(const QString& loaderError) {
 
 QString AboutTitle() { return QStringLiteral("About TORVEX"); }
 QString AboutProduct() { return QStringLiteral("TORVEX"); }
-QString AboutVersion() { return QStringLiteral("Version 2017.8.11"); }
+QString AboutVersion() { return QStringLiteral("Version ") + QString::fromLatin1(kVersion); }
 QString AboutDescription() { return QStringLiteral("Vertically Loaded Drilled Shaft Analysis"); }
 QString AboutMaker() { return QStringLiteral("Calverin Geotechnical Software"); }
 QString AboutCopyright() {

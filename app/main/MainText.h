@@ -3,17 +3,20 @@
 // settings names and the file names the program looks for.
 #include <QString>
 
+#include "TorvexVersion.h"
+
 namespace MainText {
 
 // Program identity.
 inline constexpr const char* kProgramName = "TORVEX";
-inline constexpr const char* kVersion = "2017.8.11";
+inline constexpr const char* kVersion = tvx::kProgramVersion;
 QString CaptionPrefix();  // "TORVEX 2017.8.11 - "
 
 // Settings: organisation, application, group and value names.
 inline constexpr const char* kSettingsOrganization = "Calverin";
 inline constexpr const char* kSettingsApplication = "TORVEX";
-inline constexpr const char* kSettingsGroup = "2017.8.11";
+// The settings of each release are kept apart, under its version.
+inline constexpr const char* kSettingsGroup = tvx::kProgramVersion;
 inline constexpr const char* kSettingWordProcessor = "Word Processor";
 inline constexpr const char* kSettingDirectory = "Directory";
 QString SettingRecentFile(int k);  // "File1" .. "File10"

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "MainText.h"
 #include "OpenGLSupport.h"
 #include "ProgramRooms.h"
 #include "TMainForm.h"
@@ -33,9 +34,9 @@ int main(int argc, char** argv) {
   QSurfaceFormat::setDefaultFormat(BlockViewSurfaceFormat());
 
   QApplication app(argc, argv);
-  QApplication::setOrganizationName("Calverin");
-  QApplication::setApplicationName("TORVEX");
-  QApplication::setApplicationVersion("2017.8.11");
+  QApplication::setOrganizationName(QString::fromLatin1(MainText::kSettingsOrganization));
+  QApplication::setApplicationName(QString::fromLatin1(MainText::kSettingsApplication));
+  QApplication::setApplicationVersion(QString::fromLatin1(MainText::kVersion));
 
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 
 namespace {
 
@@ -14,49 +13,62 @@ constexpr int kFirstExponentForm = kSignificantDigits;
 
 }  // namespace
 
-QString GeneralFloatText(long double value) {
+QString DigitlessValueText(long double value) {
   if (std::isnan(value)) return QStringLiteral("NAN");
   if (std::isinf(value)) return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
   if (value == 0) return QStringLiteral("0");
+  return {};
+}
 
-  // Rounded to the significant digits first, so a value that rounds up to the next
-  // power of ten gets the exponent of its rounded form.
+TDecimalDigits RoundedDigits(long double value, int significant) {
+  // Rounded to the significant digits first, so that the exponent is the rounded form's.
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*Le", kSignificantDigits - 1, value);
+  std::snprintf(buffer, sizeof buffer, "%.*Le", significant - 1, value);
   const std::string text(buffer);
   const std::size_t ePos = text.find('e');
-  const bool negative = text[0] == '-';
-  std::string digits;
-  for (std::size_t i = negative ? 1 : 0; i < ePos; ++i)
-    if (text[i] != '.') digits += text[i];
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-  const int exponent = std::atoi(text.c_str() + ePos + 1);
+  TDecimalDigits d;
+  d.Negative = text[0] == '-';
+  for (std::size_t i = d.Negative ? 1 : 0; i < ePos; ++i)
+    if (text[i] != '.') d.Digits += text[i];
+  while (d.Digits.size() > 1 && d.Digits.back() == '0') d.Digits.pop_back();
+  d.Exponent = std::atoi(text.c_str() + ePos + 1);
+  return d;
+}
 
-  std::string out = negative ? "-" : "";
-  if (exponent >= kLowestFixedExponent && exponent < kFirstExponentForm) {
-    if (exponent < 0) {
-      out += "0.";
-      out.append(static_cast<std::size_t>(-exponent - 1), '0');
-      out += digits;
-    } else {
-      const std::size_t integerDigits = static_cast<std::size_t>(exponent) + 1;
-      if (digits.size() <= integerDigits) {
-        out += digits;
-        out.append(integerDigits - digits.size(), '0');
-      } else {
-        out += digits.substr(0, integerDigits);
-        out += '.';
-        out += digits.substr(integerDigits);
-      }
-    }
-  } else {
-    out += digits[0];
-    if (digits.size() > 1) {
-      out += '.';
-      out += digits.substr(1);
-    }
-    out += 'E';
-    out += std::to_string(exponent);
+std::string PlainDecimalText(const TDecimalDigits& d) {
+  std::string out = d.Negative ? "-" : "";
+  if (d.Exponent < 0) {
+    out += "0.";
+    out.append(static_cast<std::size_t>(-d.Exponent - 1), '0');
+    out += d.Digits;
+    return out;
   }
-  return QString::fromLatin1(out.c_str());
+  const std::size_t integerDigits = static_cast<std::size_t>(d.Exponent) + 1;
+  if (d.Digits.size() <= integerDigits) {
+    out += d.Digits;
+    out.append(integerDigits - d.Digits.size(), '0');
+  } else {
+    out += d.Digits.substr(0, integerDigits);
+    out += '.';
+    out += d.Digits.substr(integerDigits);
+  }
+  return out;
+}
+
+std::string MantissaText(const TDecimalDigits& d) {
+  std::string out = d.Negative ? "-" : "";
+  out += d.Digits[0];
+  if (d.Digits.size() > 1) {
+    out += '.';
+    out += d.Digits.substr(1);
+  }
+  return out;
+}
+
+QString GeneralFloatText(long double value) {
+  if (QString text = DigitlessValueText(value); !text.isEmpty()) return text;
+  const TDecimalDigits d = RoundedDigits(value, kSignificantDigits);
+  if (d.Exponent >= kLowestFixedExponent && d.Exponent < kFirstExponentForm)
+    return QString::fromLatin1(PlainDecimalText(d).c_str());
+  return QString::fromLatin1((MantissaText(d) + 'E' + std::to_string(d.Exponent)).c_str());
 }

@@ -13,6 +13,17 @@ TPlotCanvas::TPlotCanvas(TPlotForm& form, QWidget* parent) : QWidget(parent), fF
   setMinimumSize(1, 1);
 }
 
+namespace {
+
+constexpr int kHintWidthInches = 7;
+constexpr int kHintHeightInches = 5;
+
+}  // namespace
+
+QSize TPlotCanvas::sizeHint() const {
+  return {kHintWidthInches * logicalDpiX(), kHintHeightInches * logicalDpiY()};
+}
+
 void TPlotCanvas::Invalidate() {
   fDirty = true;
   update();
@@ -58,7 +69,7 @@ void TPlotCanvas::resizeEvent(QResizeEvent* event) {
 }
 
 void TPlotCanvas::mouseMoveEvent(QMouseEvent* event) {
-  if (!fForm.Orphaned()) fForm.FormMouseMove(event->position().toPoint());
+  if (!fForm.Orphaned()) fForm.FormMouseMove(event->position().toPoint(), event->buttons());
 }
 
 void TPlotCanvas::mousePressEvent(QMouseEvent* event) {

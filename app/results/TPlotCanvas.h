@@ -18,6 +18,8 @@ class TPlotCanvas : public QWidget {
   void Invalidate();
   // The picture of the plot as the window shows it now (without the rubber band).
   const QImage& Picture();
+  // A graph of 7 by 5 inches: the size a restored or cascaded window takes.
+  QSize sizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

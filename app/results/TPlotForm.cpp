@@ -478,10 +478,11 @@ void TPlotForm::FormPaint(QImage& picture) {
   DrawPlot(fState.Picture(), area);
 }
 
-void TPlotForm::FormMouseMove(QPoint pixel) {
+void TPlotForm::FormMouseMove(QPoint pixel, Qt::MouseButtons buttons) {
   const bool wasZooming = fState.Zooming();
+  if (wasZooming && !(buttons & Qt::LeftButton)) fState.CancelZoom();
   setWindowTitle(fState.MouseMove(pixel));
-  if (wasZooming) fCanvas->update();
+  if (wasZooming) fCanvas->update();  // the rubber band moves, or goes
 }
 
 void TPlotForm::FormMouseDown(Qt::MouseButton button, QPoint pixel) {

@@ -107,7 +107,7 @@ class TPlotForm : public QWidget {
   // Events of the client area and the legend list.
   void FormResize();
   void FormPaint(QImage& picture);
-  void FormMouseMove(QPoint pixel);
+  void FormMouseMove(QPoint pixel, Qt::MouseButtons buttons);
   void FormMouseDown(Qt::MouseButton button, QPoint pixel);
   void FormMouseUp(Qt::MouseButton button, QPoint pixel);
   void LegendMoved(QPoint topLeft);

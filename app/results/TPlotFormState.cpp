@@ -56,7 +56,11 @@ void TPlotFormState::Resize(QSize client, QPoint pixelsPerInch, int fontHeight) 
 
 void TPlotFormState::Relayout() {
   fDrawWindow = WindowDrawArea(fPlot, fClient, fPixelsPerInch, fFontHeight);
-  fLegendPos = KeepLegendInside(fLegendPos, fLegendSize, fClient);
+  KeepLegendInClient();
+}
+
+void TPlotFormState::KeepLegendInClient() {
+  fLegendPos = KeepLegendInside(fLegendPlace, fLegendSize, fClient);
 }
 
 bool TPlotFormState::LegendVisible() const {
@@ -64,7 +68,8 @@ bool TPlotFormState::LegendVisible() const {
 }
 
 void TPlotFormState::MoveLegend(QPoint topLeft) {
-  fLegendPos = KeepLegendInside(topLeft, fLegendSize, fClient);
+  fLegendPlace = KeepLegendInside(topLeft, fLegendSize, fClient);
+  fLegendPos = fLegendPlace;
 }
 
 void TPlotFormState::PlaceLegendAtCorner() {
@@ -158,7 +163,7 @@ void TPlotFormState::RefitLegend(bool widthOnlyGrows) {
   const int width = ::LegendBoxWidth(WidestEntry(), fScreenDpi);
   fLegendSize = {widthOnlyGrows ? std::max(fLegendSize.width(), width) : width,
                  LegendBoxHeight(fLegend.Count(), fRowHeight)};
-  fLegendPos = KeepLegendInside(fLegendPos, fLegendSize, fClient);
+  KeepLegendInClient();
 }
 
 int TPlotFormState::WidestEntry() const {

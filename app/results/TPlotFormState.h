@@ -47,7 +47,8 @@ class TPlotFormState {
 
   // The client area got a new size (or resolution, or font): the geometry is recomputed and
   // the legend box kept inside. Until the legend box settles (the window was first shown)
-  // it follows the graph's bottom-right corner.
+  // it follows the graph's bottom-right corner. The box keeps the place it was given: a
+  // window made smaller pushes it in, and made larger again gives it its place back.
   void Resize(QSize client, QPoint pixelsPerInch, int fontHeight);
   void SettleLegend() { fLegendFollowsCorner = false; }
   QSize ClientSize() const { return fClient; }
@@ -65,6 +66,9 @@ class TPlotFormState {
   // inside the graph starts a zoom; left up ends it and tells whether the ranges changed;
   // right down inside the graph zooms out around the point and tells whether it did.
   QString MouseMove(QPoint pixel);
+  // The left button is up but the drag never saw its release (a menu or another window took
+  // the mouse): the drag ends without zooming.
+  void CancelZoom() { fZooming = false; }
   void LeftDown(QPoint pixel);
   bool LeftUp(QPoint pixel);
   bool RightDown(QPoint pixel);
@@ -89,6 +93,7 @@ class TPlotFormState {
  private:
   void SetupLegend(int scale);
   void RefitLegend(bool widthOnlyGrows);
+  void KeepLegendInClient();
   int WidestEntry() const;
   void Relayout();
 
@@ -107,7 +112,8 @@ class TPlotFormState {
   TPlotLegend fLegend;
   int fLegendPoints = kLegendFontPoints;
   int fRowHeight = 16;
-  QPoint fLegendPos{0, 0};
+  QPoint fLegendPlace{0, 0};  // where the box was put: dragged there or placed at the corner
+  QPoint fLegendPos{0, 0};    // where it is: that place, kept inside the client area
   QSize fLegendSize{kLegendMinimumWidth, 3};
   bool fLegendFollowsCorner = true;
 

@@ -10,7 +10,6 @@
 #include <QWidget>
 
 #include "TDlgBlock.h"
-#include "ViewMessages.h"
 
 namespace {
 
@@ -32,17 +31,18 @@ constexpr TCommandText kCommands[] = {
     {TBlockCommand::ZoomIn, "Zoom In", false, true},
     {TBlockCommand::ZoomOut, "Zoom Out", false, true},
     {TBlockCommand::RestartView, "Restart View", false, true},
-    {TBlockCommand::Shaft, "Shaft", true, false},
-    {TBlockCommand::WaterLevel, "Water Level", true, false},
-    {TBlockCommand::SoilLayers, "Soil Layers", true, false},
-    {TBlockCommand::LayerLabels, "Layer Labels", true, false},
-    {TBlockCommand::LayerDepths, "Layer Depths", true, false},
-    {TBlockCommand::GlobalAxes, "Global Axes", true, false},
-    {TBlockCommand::ShowPlots, view_text::kShowPlots, true, false},
-    {TBlockCommand::CombinedPlots, view_text::kPileDiagramsCaption, false, false},
+    {TBlockCommand::Shaft, "&Shaft", true, false},
+    {TBlockCommand::WaterLevel, "&Water Level", true, false},
+    {TBlockCommand::SoilLayers, "Soil &Layers", true, false},
+    {TBlockCommand::LayerLabels, "Layer La&bels", true, false},
+    {TBlockCommand::LayerDepths, "Layer &Depths", true, false},
+    {TBlockCommand::GlobalAxes, "&Global Axes", true, false},
+    {TBlockCommand::ShowPlots, "Show &Plots", true, false},
+    {TBlockCommand::CombinedPlots, "&Combined Plots", false, false},
 };
 
-constexpr const char* kMenuTitle = "Show 3D View";
+// Menu captions carry their keyboard mnemonics.
+constexpr const char* kMenuTitle = "Show &3D View";
 
 void DrawMagnifier(QPainter& p) {
   p.drawEllipse(QRectF(5, 5, 16, 16));
@@ -150,7 +150,7 @@ QAction* TBlockActions::Make(TBlockCommand command, const QString& text, bool ch
   auto* action = new QAction(text, this);
   action->setCheckable(checkable);
   action->setData(int(command));
-  action->setToolTip(text);
+  action->setToolTip(QString(text).remove(QLatin1Char('&')));
   connect(action, &QAction::triggered, this,
           [this, command](bool checked) { Trigger(command, checked); });
   fAll << action;

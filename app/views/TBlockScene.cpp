@@ -185,12 +185,13 @@ void AddResultDiagrams(Part& part, std::vector<TSceneLabel>& labels,
   settings.UseElevation = profile.UseElevation;
   settings.ValElevation = double(profile.ValElevation);
   settings.Factor = double(options.UltimateEffectsFactor);
+  settings.LengthFactor = PlotToDocumentLength(plot.Units(), profile.Units);
   settings.Shown = {options.ShowSkinFriction, options.ShowTipResistance,
                     options.ShowTotalCapacity};
   for (const TResultDiagram& diagram : BuildResultDiagrams(plot, settings)) {
     for (const std::vector<TVec3>& strip : diagram.Polylines) AddStrip(part, diagram.Color, strip);
     if (options.ShowUltimateEffectsValues)
-      labels.push_back({GetValueLabel(diagram.MaxValue), diagram.ValueAnchor, diagram.Color});
+      labels.push_back({GetValueLabel(diagram.MaxValue), diagram.ValueAnchor, diagram.Color, true});
   }
 }
 

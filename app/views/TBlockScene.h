@@ -30,6 +30,8 @@ struct TSceneLabel {
   QString Text;
   TVec3 Position;  // the start of the text's base line
   TSceneColor Color;
+  // A largest value of the diagrams: written clear of the largest values before it.
+  bool KeepClear = false;
 };
 
 struct TBlockScene {

@@ -93,10 +93,10 @@ void TDlgBlock::FormActivate() {
   if (!fActivated) {
     fActivated = true;
     StartExtents();
-    RedrawComplete();
-    return;
   }
-  RedrawFigure();
+  // The document may have changed in another window meanwhile: the scene is set up from it
+  // again (the block keeps the size it was first given).
+  RedrawComplete();
 }
 
 void TDlgBlock::UnitsChanged() {
@@ -120,7 +120,10 @@ void TDlgBlock::closeEvent(QCloseEvent* event) {
 }
 
 TBlockScene TDlgBlock::BuildScene() const {
-  return BuildBlockScene(CurrentProfile(), fState.Extents(), fOptions, Combineplt());
+  // The plots keep the numbers of the last results loaded; they belong to this shaft only
+  // while the document's own results are loaded.
+  const TGraphPlot* results = fPlots && fPlots->ShowOutput ? Combineplt() : nullptr;
+  return BuildBlockScene(CurrentProfile(), fState.Extents(), fOptions, results);
 }
 
 QImage TDlgBlock::GrabPicture() { return fGlWindow->grabFramebuffer(); }
@@ -129,26 +132,13 @@ void TDlgBlock::RedrawComplete() { fGlWindow->Setup(); }
 
 void TDlgBlock::RedrawFigure() { fGlWindow->update(); }
 
-void TDlgBlock::SetOption(bool TBlockOptions::*field, bool value) {
-  if (fOptions.*field == value) return;
-  fOptions.*field = value;
-  RedrawComplete();
-  emit OptionsChanged();
-}
-
 void TDlgBlock::SetShowUltimateResults(int which) {
-  which = which == kDesignEffects ? kDesignEffects : kUltimateEffects;
-  if (fOptions.ShowUltimateResults == which) return;
-  fOptions.ShowUltimateResults = which;
-  RedrawComplete();
-  emit OptionsChanged();
+  SetOption(&TBlockOptions::ShowUltimateResults,
+            which == kDesignEffects ? int(kDesignEffects) : int(kUltimateEffects));
 }
 
 void TDlgBlock::SetUltimateEffectsFactor(long double factor) {
-  if (fOptions.UltimateEffectsFactor == factor) return;
-  fOptions.UltimateEffectsFactor = factor;
-  RedrawComplete();
-  emit OptionsChanged();
+  SetOption(&TBlockOptions::UltimateEffectsFactor, factor);
 }
 
 void TDlgBlock::SetMouseOption(int option) {

@@ -36,11 +36,12 @@ class TDlgBlock : public TChildForm {
 
   void SetResultPlots(TResultPlots* plots);
   // The combined plot the diagrams are drawn from: ultimate or ASD/LRFD, by
-  // ShowUltimateResults; null without result plots.
+  // ShowUltimateResults; null without result plots. The scene draws it only while the
+  // document's own results are loaded.
   const TGraphPlot* Combineplt() const;
 
-  // The first activation takes the block's extents from the document and sets the scene
-  // up; every activation redraws.
+  // The first activation takes the block's extents from the document; every activation
+  // sets the scene up from the document and redraws.
   void FormActivate() override;
   // The document's lengths changed their unit: the block is measured again.
   void UnitsChanged() override;
@@ -112,7 +113,14 @@ class TDlgBlock : public TChildForm {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void SetOption(bool TBlockOptions::*field, bool value);
+  // Sets an option; a change sets the scene up again and is announced.
+  template <typename T>
+  void SetOption(T TBlockOptions::*field, T value) {
+    if (fOptions.*field == value) return;
+    fOptions.*field = value;
+    RedrawComplete();
+    emit OptionsChanged();
+  }
   void SetMouseOption(int option);
   void StartExtents();
   bool KeyDown(class QKeyEvent* event);

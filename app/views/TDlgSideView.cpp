@@ -52,8 +52,11 @@ void TDlgSideView::BuildGeometry() {
     fProfile = ShaftProfileFrom(*ProgramData);
     const long double before = fProfile.PD;
     fGeometry.Build(fProfile);
-    // A shaft without a length reaches the bottom of the profile, and the document keeps it.
-    if (fProfile.PD != before) ProgramData->PD = fProfile.PD;
+    // A shaft without a length reaches the bottom of the profile, and the document keeps it
+    // as its length, unless the design load is given: there the length is the analysis'
+    // answer, and a length in the document would make the next save a given-length problem
+    // and drop the load.
+    if (fProfile.PD != before && ProgramData->METHOD != 1) ProgramData->PD = fProfile.PD;
     return;
   } catch (const TShaftGeometryError& e) {
     failure = e.Message();

@@ -4,16 +4,26 @@
 #include <cmath>
 
 #include "TGraphPlot.h"
+#include "UnitsTitle.h"
 
 namespace {
 
 constexpr TSceneColor kLineColors[kDiagramLineCount] = {
     scene_color::kSkinFriction, scene_color::kTipResistance, scene_color::kTotalCapacity};
 
+// Feet in a metre, as the document converts its lengths.
+constexpr double kFeetPerMetre = 3.280839895;
+
 }  // namespace
 
+double PlotToDocumentLength(int plotUnits, int documentUnits) {
+  if (plotUnits == kPlotUnitsEnglish && documentUnits == 2) return 1 / kFeetPerMetre;
+  if (plotUnits == kPlotUnitsSI && documentUnits == 1) return kFeetPerMetre;
+  return 1;
+}
+
 double DiagramDepth(double vertical, const TDiagramSettings& s) {
-  double depth = s.UseElevation == 1 ? s.ValElevation - vertical : vertical;
+  double depth = (s.UseElevation == 1 ? s.ValElevation - vertical : vertical) * s.LengthFactor;
   if (s.BS > 0) depth -= s.BS;
   return std::max(depth, 0.0);
 }

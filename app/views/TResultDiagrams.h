@@ -20,6 +20,9 @@ struct TDiagramSettings {
   int UseElevation = 0;     // 1: the plot's vertical values are elevations
   double ValElevation = 0;  // elevation of the shaft top
   double Factor = 1;        // the size factor
+  // Document length units per length unit of the plot: the plots keep the units they were
+  // loaded in when the document changes its units.
+  double LengthFactor = 1;
   std::array<bool, kDiagramLineCount> Shown{true, true, true};
 };
 
@@ -34,8 +37,13 @@ struct TResultDiagram {
 };
 
 // The depth of a plot point drawn in the diagrams: its vertical value (an elevation below
-// the shaft top with UseElevation 1), less BS when BS > 0, and never above the ground.
+// the shaft top with UseElevation 1) in the document's units, less BS when BS > 0, and never
+// above the ground.
 double DiagramDepth(double vertical, const TDiagramSettings& settings);
+
+// LengthFactor for a plot loaded in `plotUnits` (1 English, 2 SI, 3 as coded) drawn in a
+// document of `documentUnits`.
+double PlotToDocumentLength(int plotUnits, int documentUnits);
 
 // The diagrams of the shown lines. Nothing when the plot has no values other than zero.
 std::vector<TResultDiagram> BuildResultDiagrams(const TGraphPlot& plot,

@@ -50,8 +50,9 @@ class TSideViewGeometry {
 
   // The shaft of `profile`. Without soil layers the old quadrilaterals go and nothing else
   // changes. A shaft length below kNoLength becomes the last layer's bottom, which is written
-  // back into profile.PD (the caller stores it in the document). Throws TShaftGeometryError
-  // when a value gives no finite drawing; nothing changes then.
+  // back into profile.PD (the caller stores it in the document unless the design load is
+  // given). Throws TShaftGeometryError when a value gives no finite drawing; nothing changes
+  // then.
   void Build(TShaftProfile& profile);
 
   // The quadrilaterals, in the order of TShaftPart (empty before a build with layers).

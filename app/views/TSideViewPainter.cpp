@@ -4,8 +4,10 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPolygon>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "TSoilBandStyle.h"
 
@@ -55,10 +57,49 @@ void DrawHatchLines(QPainter& painter, const QRect& band, Qt::BrushStyle style,
   painter.restore();
 }
 
-void DrawQuad(QPainter& painter, const QPoint& tl, const QPoint& tr, const QPoint& br,
-              const QPoint& bl, const QColor& color) {
-  painter.setBrush(QBrush(color, Qt::SolidPattern));
-  painter.drawPolygon(QPolygon({tl, tr, br, bl}));
+// Share of the face colour in a label's patch where the label crosses the shaft: the text
+// stays readable and the shaft's colours still show through.
+constexpr qreal kPatchOverShaft = 0.6;
+
+// A layer label: its text and the top left of its box.
+struct TLabel {
+  QString text;
+  QPoint topLeft;
+};
+
+// The shaft's four parts drawn through `map` (world point to device pixel); gives the area
+// they cover.
+template <typename Map>
+QRegion DrawShaft(QPainter& painter, const TSideViewGeometry& g, Map map) {
+  QRegion covered;
+  for (std::size_t part = 0; part < g.ShaftSegments().size(); ++part) {
+    const TShaftQuad& q = g.ShaftSegments()[part];
+    const QPolygon polygon({map(q.TopLeft), map(q.TopRight), map(q.BottomRight), map(q.BottomLeft)});
+    painter.setBrush(QBrush(TSideViewPainter::PartColor(int(part)), Qt::SolidPattern));
+    painter.drawPolygon(polygon);
+    covered += QRegion(polygon);
+  }
+  return covered;
+}
+
+// The labels, written last so that neither the shaft nor a neighbouring band hides them,
+// each on a patch of the face colour; where a patch lies over the shaft it lets the shaft's
+// colours through.
+void DrawLabels(QPainter& painter, const std::vector<TLabel>& labels, const QFontMetrics& metrics,
+                const QColor& face, const QRegion& shaft) {
+  QColor veil = face;
+  veil.setAlphaF(kPatchOverShaft);
+  for (const TLabel& label : labels) {
+    const QRect box(label.topLeft, QSize(metrics.horizontalAdvance(label.text), metrics.height()));
+    const QRegion overShaft = shaft.intersected(box);
+    painter.save();
+    painter.setClipRegion(QRegion(box).subtracted(overShaft));
+    painter.fillRect(box, face);
+    painter.setClipRegion(overShaft);
+    painter.fillRect(box, veil);
+    painter.restore();
+    painter.drawText(label.topLeft.x(), label.topLeft.y() + metrics.ascent(), label.text);
+  }
 }
 
 }  // namespace
@@ -88,6 +129,7 @@ void TSideViewPainter::PaintWindow(QPainter& painter, int W, int H) const {
   painter.setFont(Font);
   const QFontMetrics metrics(Font, painter.device());
   const QPen black(Qt::black, 0);
+  std::vector<TLabel> labels;
 
   for (std::size_t i = 0; i < fProfile.Layers.size(); ++i) {
     const TSoilLayerRow& layer = fProfile.Layers[i];
@@ -100,12 +142,8 @@ void TSideViewPainter::PaintWindow(QPainter& painter, int W, int H) const {
     painter.setBrush(BandBrush(layer.SoilType));
     painter.drawRect(QRect(QPoint(0, std::min(yt, yb)), QPoint(W - 1, std::max(yt, yb))));
 
-    const QString label = LayerLabel(int(i), top, layer.Bottom, layer.SoilType);
     const int textTop = R((yt + yb) / 2.0L) - R(metrics.height() / 2.0L);
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(FaceColor);
-    painter.drawText(10, textTop + metrics.ascent(), label);
-    painter.setBackgroundMode(Qt::TransparentMode);
+    labels.push_back({LayerLabel(int(i), top, layer.Bottom, layer.SoilType), {10, textTop}});
 
     if (i == 0) {
       const int yg = g.ScreenY(g.WorldY(0), H);
@@ -114,17 +152,15 @@ void TSideViewPainter::PaintWindow(QPainter& painter, int W, int H) const {
     }
   }
 
+  QRegion shaft;
   if (!g.Degenerate()) {
     painter.setPen(black);
-    for (std::size_t part = 0; part < g.ShaftSegments().size(); ++part) {
-      const TShaftQuad& q = g.ShaftSegments()[part];
-      const auto at = [&](const TWorldPoint& p) {
-        return QPoint(g.ScreenX(p.x, W), g.ScreenY(p.y, H));
-      };
-      DrawQuad(painter, at(q.TopLeft), at(q.TopRight), at(q.BottomRight), at(q.BottomLeft),
-               PartColor(int(part)));
-    }
+    shaft = DrawShaft(painter, g, [&](const TWorldPoint& p) {
+      return QPoint(g.ScreenX(p.x, W), g.ScreenY(p.y, H));
+    });
   }
+  painter.setPen(black);
+  DrawLabels(painter, labels, metrics, FaceColor, shaft);
   painter.restore();
 }
 
@@ -148,6 +184,7 @@ void TSideViewPainter::PaintPage(QPainter& painter, int PW, int PH) const {
   const auto X = [&](long double x) { return R(0.5L * PW) + R(x / Z * 0.8L * PH); };
   const int left = R(0.1L * PW), right = R(0.9L * PW);
   const QString unitWord = DepthUnitWord(fProfile.Units);
+  std::vector<TLabel> labels;
 
   for (std::size_t i = 0; i < fProfile.Layers.size(); ++i) {
     const TSoilLayerRow& layer = fProfile.Layers[i];
@@ -163,11 +200,8 @@ void TSideViewPainter::PaintPage(QPainter& painter, int PW, int PH) const {
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(band);
 
-    const QString label = LayerLabel(int(i), top, layer.Bottom, layer.SoilType, unitWord);
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(FaceColor);
-    painter.drawText(R(0.15L * PH), yt + metrics.height() + metrics.ascent(), label);
-    painter.setBackgroundMode(Qt::TransparentMode);
+    labels.push_back({LayerLabel(int(i), top, layer.Bottom, layer.SoilType, unitWord),
+                      {R(0.15L * PH), yt + metrics.height()}});
 
     if (i == 0) {
       const int yg = Y(g.WorldY(0));
@@ -179,11 +213,8 @@ void TSideViewPainter::PaintPage(QPainter& painter, int PW, int PH) const {
     }
   }
 
-  for (std::size_t part = 0; part < g.ShaftSegments().size(); ++part) {
-    const TShaftQuad& q = g.ShaftSegments()[part];
-    const auto at = [&](const TWorldPoint& p) { return QPoint(X(p.x), Y(p.y)); };
-    DrawQuad(painter, at(q.TopLeft), at(q.TopRight), at(q.BottomRight), at(q.BottomLeft),
-             PartColor(int(part)));
-  }
+  const QRegion shaft =
+      DrawShaft(painter, g, [&](const TWorldPoint& p) { return QPoint(X(p.x), Y(p.y)); });
+  DrawLabels(painter, labels, metrics, FaceColor, shaft);
   painter.restore();
 }

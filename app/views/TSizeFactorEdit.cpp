@@ -1,46 +1,18 @@
 #include "TSizeFactorEdit.h"
 
-#include <QFocusEvent>
 #include <QKeyEvent>
 
-#include "EAssignError.h"
-
-void TSizeFactorEdit::TellNumber() {
-  long double value = 0;
-  try {
-    value = Number();
-  } catch (const EAssignError&) {
-    return;  // the field has shown why
-  }
-  emit NumberEntered(value);
+TSizeFactorEdit::TSizeFactorEdit(QWidget* parent) : TDataEdit(parent) {
+  connect(this, &TDataEdit::EntryChecked, this, [this](bool accepted) {
+    if (accepted) emit NumberEntered(Number());
+  });
 }
 
 void TSizeFactorEdit::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-      emit StepRequested(event->key() == Qt::Key_Up);
-      event->accept();
-      return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      TDataEdit::keyPressEvent(event);
-      TellNumber();
-      return;
-    default:
-      TDataEdit::keyPressEvent(event);
+  if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+    emit StepRequested(event->key() == Qt::Key_Up);
+    event->accept();
+    return;
   }
-}
-
-void TSizeFactorEdit::focusOutEvent(QFocusEvent* event) {
-  TDataEdit::focusOutEvent(event);
-  // Switching windows or opening a menu does not leave the field.
-  switch (event->reason()) {
-    case Qt::ActiveWindowFocusReason:
-    case Qt::PopupFocusReason:
-    case Qt::MenuBarFocusReason:
-      return;
-    default:
-      TellNumber();
-  }
+  TDataEdit::keyPressEvent(event);
 }

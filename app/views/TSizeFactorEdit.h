@@ -1,14 +1,14 @@
 #pragma once
 // The "Size Factor" field: a numeric entry field that says when the user has entered a
-// number (Enter, or leaving the field for another control) and when the Up or Down key
-// asks for a step.
+// number (the field's own exit check took it: Enter, or leaving the field for another
+// control) and when the Up or Down key asks for a step.
 #include "TDataEdit.h"
 
 class TSizeFactorEdit : public TDataEdit {
   Q_OBJECT
 
  public:
-  using TDataEdit::TDataEdit;
+  explicit TSizeFactorEdit(QWidget* parent = nullptr);
 
  signals:
   // The entry was taken: the field holds this number. A refused entry has been reported by
@@ -19,8 +19,4 @@ class TSizeFactorEdit : public TDataEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
-
- private:
-  void TellNumber();
 };

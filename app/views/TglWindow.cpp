@@ -1,6 +1,7 @@
 #include "TglWindow.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QOpenGLContext>
@@ -9,6 +10,7 @@
 #include <QTimer>
 
 #include "OpenGLSupport.h"
+#include "ValueLabel.h"
 #include "ViewMessages.h"
 
 namespace {
@@ -213,16 +215,30 @@ void TglWindow::DrawAxes() {
 void TglWindow::DrawLabels(QPainter& painter) {
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.setFont(fGlyphFont);
-  const auto write = [&](const TSceneLabel& label) {
+  const QFontMetricsF metrics(fGlyphFont, this);
+  const auto write = [&](const TSceneLabel& label, QPointF baseLine) {
     painter.setPen(ToQColor(label.Color));
-    painter.drawText(fState->Project(label.Position, width(), height()), label.Text);
+    painter.drawText(baseLine, label.Text);
   };
-  for (const TSceneLabel& label : fLabels) write(label);
+  fLabelBoxes.clear();
+  std::vector<QRectF> keptClear;
+  for (const TSceneLabel& label : fLabels) {
+    const QPointF anchor = fState->Project(label.Position, width(), height());
+    QRectF box(anchor.x(), anchor.y() - metrics.ascent(), metrics.horizontalAdvance(label.Text),
+               metrics.height());
+    if (label.KeepClear) {
+      box = ClearOfOthers(box, keptClear, metrics.lineSpacing());
+      keptClear.push_back(box);
+    }
+    fLabelBoxes.push_back(box);
+    write(label, {box.left(), box.top() + metrics.ascent()});
+  }
   if (fOptions->ShowLocalAxes) {
     const double length = fState->AxisLength();
-    write({QStringLiteral("X"), {length, 0, 0}, scene_color::kAxisX});
-    write({QStringLiteral("Y"), {0, length, 0}, scene_color::kAxisY});
-    write({QStringLiteral("D"), {0, 0, -length}, scene_color::kAxisD});
+    for (const TSceneLabel& axis : {TSceneLabel{QStringLiteral("X"), {length, 0, 0}, scene_color::kAxisX},
+                                    TSceneLabel{QStringLiteral("Y"), {0, length, 0}, scene_color::kAxisY},
+                                    TSceneLabel{QStringLiteral("D"), {0, 0, -length}, scene_color::kAxisD}})
+      write(axis, fState->Project(axis.Position, width(), height()));
   }
   if (fState->ZoomBoxShown()) {
     painter.setPen(QPen(Qt::green, 1));

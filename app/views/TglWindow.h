@@ -38,8 +38,9 @@ class TglWindow : public QOpenGLWidget {
   int SetupCount() const { return fSetupCount; }
   // The model-view matrix of the last redraw, read back from the pipeline.
   const TViewMatrix& DrawnViewMatrix() const { return fDrawnMatrix; }
-  // The labels of the last set-up.
+  // The labels of the last set-up, and where the last redraw wrote them (window pixels).
   const std::vector<TSceneLabel>& Labels() const { return fLabels; }
+  const std::vector<QRectF>& LabelBoxes() const { return fLabelBoxes; }
 
   // Why the window cannot draw, empty while it can.
   const QString& Problem() const { return fProblem; }
@@ -81,6 +82,7 @@ class TglWindow : public QOpenGLWidget {
   double fDepthRange = 1;
   TViewMatrix fDrawnMatrix;
   std::vector<TSceneLabel> fLabels;
+  std::vector<QRectF> fLabelBoxes;
   QFont fGlyphFont;
   QString fProblem;
 };

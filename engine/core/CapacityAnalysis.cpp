@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <utility>
 
 #include "CapacityReport.h"
-#include "CaseSettlement.h"
-#include "PlotDataFile.h"
 #include "CohesionlessRules.h"
 #include "CohesiveRules.h"
 #include "ProfileMessages.h"
@@ -16,25 +16,20 @@
 namespace tvx {
 namespace {
 
-constexpr float kPi = 3.14159265f;
 constexpr float kSmallToeStemFt = 3.52f;    // stems up to this diameter get the small toe
 constexpr float kSmallToeFt = 0.25f;
 constexpr float kLargeToeFt = 0.5f;
-constexpr float kConcreteLbPerCuYd = 4050.0f;  // 150 pcf
-constexpr float kBuoyancyTonsPerFtPerD2 = 0.02450448f;  // 62.4 pcf on pi D^2 / 4, tons per ft
+constexpr float kConcreteLbPerCuYd = kConcreteUnitWeight * kCuFtPerCuYd;  // 4050
+// Buoyancy per foot of shaft below the water table over D^2, tons: water on 0.7854 D^2.
+constexpr float kBuoyancyTonsPerFtPerD2 = kWaterUnitWeight * kQuarterPiAsTabulated / kLbPerTon;
 constexpr float kMinUnitWeightPcf = 50.0f;  // below it the unit weight counts as not given
 constexpr float kFixedBearingBelow = -1e-6f;  // QMAX (tsf) below it is a fixed unit end bearing
 constexpr float kDiameterSweepStepFt = 0.5f;
 constexpr float kDiameterTolerance = 0.02f;  // ft, on the largest diameter and shortest length
-constexpr int kMaxDiameters = kMaxChartDiameters;
-constexpr int kMaxLengths = kMaxChartLengths;
 constexpr float kMinIncrementFt = 0.001f;  // a diameter or length step below it is no step
 constexpr float kMinOutputIncrementFt = 0.1f;  // PINC below it would flood the report
 constexpr float kLengthTolerance = 1e-3f;  // ft, comparing lengths against bounds
 
-bool IsCohesionless(int k) { return k == kSand || k == kGravellySand || k == kGravel; }
-bool IsCohesive(int k) { return k == kClay || k == kShale; }
-bool IsRockLike(int k) { return k >= kStrongRock && k <= kStrongRockBoth; }
 bool NeedsUnitWeight(int k) { return k == kSand || k == kClay || k == kShale || k == kDecomposedRock; }
 
 bool RatioGivesBell(const ProblemRecord& p) {
@@ -47,28 +42,113 @@ bool IsUpliftRun(const ProblemRecord& p) { return p.KCYCL == 2; }
 
 float SafetyFactor(float fs) { return fs > 0.0f ? fs : 1.0f; }
 
-RockStepInput RockInput(const ProblemRecord& p, const LayerEntry& layer, int entry, float x, float z, float D,
-                        float sigmaV) {
-  auto at = [&](const EndValues& v) { return InterpolateInLayer(layer, v, x); };
-  RockStepInput r;
-  r.entry = entry;
-  r.KSOIL = layer.KSOIL;
-  r.z = z;
-  r.D = D;
-  r.DSTART = p.DSTART;
-  r.sigmaV = sigmaV;
-  r.QUR = at(layer.QUR);
-  r.QUCON = at(layer.QUCON);
-  r.CS = at(layer.CS);
-  r.DISCT = at(layer.DISCT);
-  r.BDS = at(layer.BDS);
-  r.EL = at(layer.EL);
-  r.RQD = at(layer.RQD);
-  r.SLUMP = at(layer.SLUMP);
-  r.PHIRC = at(layer.PHIRC);
-  r.BLOWS = at(layer.BLOWS);
-  r.TRANLM = at(layer.TRANLM);
-  return r;
+constexpr float kGivenAbove = 1e-5f;  // a layer value above it counts as given
+
+// One depth step of the profile as the rules of its layer see it.
+struct StepPoint {
+  int entry;
+  const LayerEntry& layer;
+  float z;       // depth of the end of the step, ft
+  float x;       // its depth below the layer's snapped top, ft
+  float sigmaV;  // effective vertical stress at z, psf
+};
+
+// The inputs of a rule at the step: the listed layer parameters interpolated at the step.
+template <typename Step>
+using StepField = std::pair<float Step::*, EndValues LayerEntry::*>;
+template <typename Step>
+void InterpolateAtStep(Step& step, const StepPoint& at, std::initializer_list<StepField<Step>> fields) {
+  for (const auto& [to, from] : fields) step.*to = InterpolateInLayer(at.layer, at.layer.*from, at.x);
+}
+
+CohesionlessStep CohesionlessInput(const ProblemRecord& p, const StepPoint& at) {
+  const LayerEntry& layer = at.layer;
+  CohesionlessStep st{.KSOIL = layer.KSOIL, .sandMethod = layer.sandMethod, .coefEstimated = layer.coefEstimated,
+                      .coefGivenAtBothEnds = BothEndsAbove(layer.COEF, kGivenAbove), .z = at.z,
+                      .sigmaV = at.sigmaV, .WTD = p.WTD, .layerNo = at.entry - 1};
+  using S = CohesionlessStep;
+  InterpolateAtStep<S>(st, at,
+                       {{&S::BLOWS, &LayerEntry::BLOWS}, {&S::PHI, &LayerEntry::PHIW}, {&S::IANG, &LayerEntry::IANG},
+                        {&S::coef, &LayerEntry::COEF}, {&S::GAMMA, &LayerEntry::GAMMA}, {&S::TRANLM, &LayerEntry::TRANLM}});
+  return st;
+}
+
+CohesiveStep CohesiveInput(const ProblemRecord& p, const StepPoint& at) {
+  const LayerEntry& layer = at.layer;
+  CohesiveStep st{.KSOIL = layer.KSOIL, .coefEstimated = layer.coefEstimated, .ncEstimated = layer.ncEstimated,
+                  .alphaGivenAtBothEnds = BothEndsAbove(layer.ALPHA, kGivenAbove),
+                  .cuGivenAtEitherEnd = EitherEndAbove(layer.CU, kGivenAbove), .z = at.z, .DSTART = p.DSTART};
+  using S = CohesiveStep;
+  InterpolateAtStep<S>(st, at,
+                       {{&S::CU, &LayerEntry::CU}, {&S::BLOWS, &LayerEntry::BLOWS}, {&S::ALPHA, &LayerEntry::ALPHA},
+                        {&S::NC, &LayerEntry::NC}, {&S::TRANLM, &LayerEntry::TRANLM}});
+  return st;
+}
+
+RockStepInput RockInput(const ProblemRecord& p, const StepPoint& at, float D) {
+  RockStepInput st{.entry = at.entry, .KSOIL = at.layer.KSOIL, .z = at.z, .D = D, .DSTART = p.DSTART, .sigmaV = at.sigmaV};
+  using S = RockStepInput;
+  InterpolateAtStep<S>(st, at,
+                       {{&S::QUR, &LayerEntry::QUR}, {&S::QUCON, &LayerEntry::QUCON}, {&S::CS, &LayerEntry::CS},
+                        {&S::DISCT, &LayerEntry::DISCT}, {&S::BDS, &LayerEntry::BDS}, {&S::EL, &LayerEntry::EL},
+                        {&S::RQD, &LayerEntry::RQD}, {&S::SLUMP, &LayerEntry::SLUMP}, {&S::PHIRC, &LayerEntry::PHIRC},
+                        {&S::BLOWS, &LayerEntry::BLOWS}, {&S::TRANLM, &LayerEntry::TRANLM}});
+  return st;
+}
+
+// What a step takes from its layer: unit side resistance f (tsf) on the perimeter (ft), and
+// the tip Qb (tons) with its unit tip qb (tsf; 0 where the rule gives none), before the QMAX
+// limit and the uplift rule.
+struct StepYield {
+  float f = 0.0f;
+  float perimeter = 0.0f;
+  float Qb = 0.0f;
+  float qb = 0.0f;
+};
+
+StepYield CohesionlessYield(CapacityState& state, const StepPoint& at, const CaseGeometry& g, const BaseGeometry& base,
+                            LayerWorkingState& layerState) {
+  const ProblemRecord& p = state.problem;
+  const CohesionlessStep st = CohesionlessInput(p, at);
+  const CohesionlessWorking w = CohesionlessWorkingValues(st, layerState, state.units);
+  const TipResult tip = SandTipResistance(w, at.z, base, p.IMOD);
+  return {CohesionlessSideResistance(st, w, LoadingOf(p)), g.p, tip.Qb, tip.qb};
+}
+
+StepYield CohesiveYield(CapacityState& state, const StepPoint& at, const CaseGeometry& g, const BaseGeometry& base,
+                        LayerWorkingState& layerState, CaseRuleState& rules) {
+  const ProblemRecord& p = state.problem;
+  const CohesiveStep st = CohesiveInput(p, at);
+  const float f = CohesiveSideResistance(st, LoadingOf(p), layerState, rules, state.units);
+  const TipResult tip = ClayTipResistance(st, base, layerState);
+  return {f, g.p, tip.Qb, tip.qb};
+}
+
+// A rock step: types 5 and 6 work with the rock rules' shaft length, a strong-rock step
+// replaces the case's base and two-diameter count from here on; the run keeps the strength
+// of the last rock step.
+StepYield RockYield(CapacityState& state, const StepPoint& at, const CaseGeometry& g, float& rockLength,
+                    CaseRuleState& rules, BaseGeometry& base, int& n2d) {
+  const ProblemRecord& p = state.problem;
+  const ResistanceLoading loading = LoadingOf(p);
+  const RockStepInput rs = RockInput(p, at, g.D);
+  RockStepResult r;
+  if (rs.KSOIL == kDecomposedRock) {
+    rockLength = ShaftLengthAtRockStep(p, at.entry, rockLength);
+    r = DecomposedRockResistance(p, rs, rockLength, loading, rules, state.units);
+  } else if (rs.KSOIL == kWeakRock) {
+    rockLength = ShaftLengthAtRockStep(p, at.entry, rockLength);
+    r = WeakRockResistance(p, rs, rockLength, loading, rules, state.units);
+  } else {
+    r = StrongRockResistance(rs, loading, rules, state.units);
+    if (r.replacesBase) {
+      base.Ab = r.Ab;
+      n2d = r.N2D;
+    }
+  }
+  state.capacity.lastRockQu = r.qu;
+  state.capacity.anyRockStep = true;
+  return {r.f, r.p, r.Qb, 0.0f};
 }
 
 // Layer entry that holds the depth (a depth on a layer bottom belongs to the layer above).
@@ -102,7 +182,7 @@ CapacityPoint PlotPoint(const ProblemRecord& p, const CapacityRow& r) {
 }
 
 // The hand-over record of a case whose tip row is `tip`.
-void FillHandOver(EngineState& state, const CasePlan& plan, const CaseGeometry& g, const CaseSteps& s,
+void FillHandOver(CapacityState& state, const CasePlan& plan, const CaseGeometry& g, const CaseSteps& s,
                   const StepTotals& totals, const CapacityRow& tip) {
   const ProblemRecord& p = state.problem;
   CaseHandOver& h = state.handOver;
@@ -115,7 +195,7 @@ void FillHandOver(EngineState& state, const CasePlan& plan, const CaseGeometry& 
   // curves lie; the shaft length it is stored under lies the bell and bottom lengths deeper.
   const int steps = std::min(s.Count(), static_cast<int>(s.z.size()));
   for (int k = 0; k < steps && s.L[k] <= tip.L + kLengthTolerance; ++k) {
-    h.sideDepthIn.push_back(12.0f * s.z[k]);
+    h.sideDepthIn.push_back(kInchesPerFoot * s.z[k]);
     h.sideUnitPsi.push_back(kPsfPerTsf * s.unitSide[k] / kPsfPerPsi);
     h.curve.push_back(PlotPoint(p, RowAt(p, s, k, g)));
   }
@@ -126,7 +206,6 @@ void FillHandOver(EngineState& state, const CasePlan& plan, const CaseGeometry& 
   h.Db = g.Db;
   h.H = g.H;
   h.HBS = g.H + RoundToWholeFoot(p.BS);
-  h.Ec = p.Ec;
   h.tipLayer = LayerAtDepth(p, tip.L);
   h.layerEndSide = totals.layerEndSide;
   // The stepping runs on below the tip; the tip layer's entry holds the side resistance of
@@ -152,17 +231,17 @@ CaseGeometry ShaftGeometry(const ProblemRecord& p, float D) {
   g.Ab = kPi * g.Db * g.Db / 4.0f;
   g.p = kPi * D;
   g.As = kPi * D * D / 4.0f;
-  g.steelArea = 0.36f * kPi * D * D;
+  g.steelArea = 0.36f * kPi * D * D;  // 1 % of pi D^2 / 4 ft^2 in sq in
   if (g.belled) {
     // A cylinder of height toe under a frustum from the stem to the base.
     const float frustum = kPi * (g.H - g.toe) / 3.0f * ((D * D + g.Db * g.Db) / 4.0f + D * g.Db / 4.0f);
-    g.Vbell = (g.Ab * g.toe + frustum) / 27.0f;
+    g.Vbell = (g.Ab * g.toe + frustum) / kCuFtPerCuYd;
   }
   g.N2D = static_cast<int>(std::min(2.0f * g.Db, 1.0e6f));
   return g;
 }
 
-float ShaftVolume(const CaseGeometry& g, float L) { return (L - g.H) * g.As / 27.0f + g.Vbell; }
+float ShaftVolume(const CaseGeometry& g, float L) { return (L - g.H) * g.As / kCuFtPerCuYd + g.Vbell; }
 
 float UpliftShaftWeight(const CaseGeometry& g, float L, float WTD) {
   float wt = kConcreteLbPerCuYd * ShaftVolume(g, L) / kPsfPerTsf;
@@ -195,16 +274,15 @@ ProfileSteps BuildProfileSteps(const ProblemRecord& p) {
   return steps;
 }
 
-CaseSteps StepCase(EngineState& state, const ProfileSteps& profile, const CaseGeometry& g, float& rockLength,
+CaseSteps StepCase(CapacityState& state, const ProfileSteps& profile, const CaseGeometry& g, float& rockLength,
                    CaseRuleState& rules, StepTotals& totals) {
   const ProblemRecord& p = state.problem;
-  UnitTable& units = state.units;
-  RunHandOver& run = state.run;
-  const ResistanceLoading loading = LoadingOf(p);
+  CapacityRunValues& run = state.capacity;
   BaseGeometry base{g.Ab, g.Db};
   int n2d = g.N2D;
   std::array<LayerWorkingState, kMaxLayerEntries + 1> layerStates{};
   const float lengthOffset = RoundToWholeFoot(p.BS) + g.H;
+  const bool uplift = IsUplift(LoadingOf(p));
 
   CaseSteps s;
   const std::size_t n = profile.z.size();
@@ -214,103 +292,47 @@ CaseSteps StepCase(EngineState& state, const ProfileSteps& profile, const CaseGe
   for (std::size_t i = 0; i < n; ++i) {
     const int e = profile.entry[i];
     const LayerEntry& layer = p.layer[e];
-    const float z = profile.z[i];
-    const float x = z - layer.XTOPSNAP;
-    const float sigmaV = profile.sigmaV[i];
-    auto at = [&](const EndValues& v) { return InterpolateInLayer(layer, v, x); };
+    const StepPoint at{e, layer, profile.z[i], profile.z[i] - layer.XTOPSNAP, profile.sigmaV[i]};
     const int K = layer.KSOIL;
-    if (NeedsUnitWeight(K) && at(layer.GAMMA) < kMinUnitWeightPcf) WriteUnitWeightMissing(state);
+    if (NeedsUnitWeight(K) && InterpolateInLayer(layer, layer.GAMMA, at.x) < kMinUnitWeightPcf)
+      WriteUnitWeightMissing(state);
 
-    float f = 0.0f, Qb = 0.0f, qb = 0.0f, perimeter = g.p;
-    if (IsCohesionless(K)) {
-      CohesionlessStep st;
-      st.KSOIL = K;
-      st.sandMethod = layer.sandMethod;
-      st.coefEstimated = layer.coefEstimated;
-      st.coefGivenAtBothEnds = BothEndsAbove(layer.COEF, 1e-5f);
-      st.z = z;
-      st.BLOWS = at(layer.BLOWS);
-      st.PHI = at(layer.PHIW);
-      st.IANG = at(layer.IANG);
-      st.coef = at(layer.COEF);
-      st.GAMMA = at(layer.GAMMA);
-      st.TRANLM = at(layer.TRANLM);
-      st.sigmaV = sigmaV;
-      st.WTD = p.WTD;
-      st.layerNo = e - 1;
-      const CohesionlessWorking w = CohesionlessWorkingValues(st, layerStates[e], units);
-      f = CohesionlessSideResistance(st, w, loading);
-      const TipResult tip = SandTipResistance(w, z, base, p.IMOD);
-      Qb = tip.Qb;
-      qb = tip.qb;
-    } else if (IsCohesive(K)) {
-      CohesiveStep st;
-      st.KSOIL = K;
-      st.coefEstimated = layer.coefEstimated;
-      st.ncEstimated = layer.ncEstimated;
-      st.alphaGivenAtBothEnds = BothEndsAbove(layer.ALPHA, 1e-5f);
-      st.cuGivenAtEitherEnd = EitherEndAbove(layer.CU, 1e-5f);
-      st.z = z;
-      st.CU = at(layer.CU);
-      st.BLOWS = at(layer.BLOWS);
-      st.ALPHA = at(layer.ALPHA);
-      st.NC = at(layer.NC);
-      st.TRANLM = at(layer.TRANLM);
-      st.DSTART = p.DSTART;
-      f = CohesiveSideResistance(st, loading, layerStates[e], rules, units);
-      const TipResult tip = ClayTipResistance(st, base, layerStates[e]);
-      Qb = tip.Qb;
-      qb = tip.qb;
-    } else if (IsRockLike(K)) {
-      const RockStepInput rs = RockInput(p, layer, e, x, z, g.D, sigmaV);
-      RockStepResult r;
-      if (K == kDecomposedRock) {
-        rockLength = ShaftLengthAtRockStep(p, e, rockLength);
-        r = DecomposedRockResistance(p, rs, rockLength, loading, rules, units);
-      } else if (K == kWeakRock) {
-        rockLength = ShaftLengthAtRockStep(p, e, rockLength);
-        r = WeakRockResistance(p, rs, rockLength, loading, rules, units);
-      } else {
-        r = StrongRockResistance(rs, loading, rules, units);
-        if (r.replacesBase) {
-          base.Ab = r.Ab;
-          n2d = r.N2D;
-        }
-      }
-      f = r.f;
-      perimeter = r.p;
-      Qb = r.Qb;
-      run.lastRockQu = r.qu;
-      run.anyRockStep = true;
-    }
+    StepYield y{0.0f, g.p, 0.0f, 0.0f};
+    if (IsCohesionless(K))
+      y = CohesionlessYield(state, at, g, base, layerStates[e]);
+    else if (IsCohesive(K))
+      y = CohesiveYield(state, at, g, base, layerStates[e], rules);
+    else if (IsRockLike(K))
+      y = RockYield(state, at, g, rockLength, rules, base, n2d);
 
     // The maximum end bearing: a negative QMAX is a fixed unit end bearing.
-    const float qmax = at(layer.QMAX) / kPsfPerTsf;
+    float Qb = y.Qb;
+    const float qmax = InterpolateInLayer(layer, layer.QMAX, at.x) / kPsfPerTsf;
     if (qmax < kFixedBearingBelow)
       Qb = base.Ab * std::fabs(qmax);
     else
       Qb = std::min(Qb, base.Ab * qmax);
-    if (IsUplift(loading)) Qb = 0.0f;
+    if (uplift) Qb = 0.0f;
 
-    QS += perimeter * f;
-    lrfdQS += layer.FLRFDS * perimeter * f;
+    QS += y.perimeter * y.f;
+    lrfdQS += layer.FLRFDS * y.perimeter * y.f;
     if (K == kWeakRock && !run.QSWTaken) {
       run.QSW = QS;
       run.QSWTaken = true;
     }
 
-    s.L.push_back(RoundToWholeFoot(z + lengthOffset));
-    s.z.push_back(z);
+    s.L.push_back(RoundToWholeFoot(at.z + lengthOffset));
+    s.z.push_back(at.z);
     s.side.push_back(QS);
     s.lrfdSide.push_back(lrfdQS);
     s.tip.push_back(Qb);
-    s.unitTip.push_back(qb);
-    s.unitSide.push_back(f);
+    s.unitTip.push_back(y.qb);
+    s.unitSide.push_back(y.f);
     s.entry.push_back(e);
     s.N2D.push_back(n2d);
     totals.layerEndSide[e] = QS;
-    totals.sigmaLast = sigmaV;
-    totals.zLast = z;
+    totals.sigmaLast = at.sigmaV;
+    totals.zLast = at.z;
   }
   return s;
 }
@@ -434,7 +456,7 @@ std::vector<float> SweepDiameters(const ProblemRecord& p) {
   std::vector<float> d;
   const float step = p.ICHART == 1 ? p.DIAMINCR : kDiameterSweepStepFt;
   if (!(step >= kMinIncrementFt)) return {p.DSTART};
-  for (int i = 0; i < kMaxDiameters; ++i) {
+  for (int i = 0; i < kMaxRunDiameters; ++i) {
     const float D = p.DSTART + static_cast<float>(i) * step;
     if (!(D < p.DIALIM + kDiameterTolerance)) break;
     d.push_back(D);
@@ -447,7 +469,7 @@ std::vector<float> RunLengths(const ProblemRecord& p) {
   if (!VariesLength(p)) return {p.METHOD == 2 ? p.DGH : 0.0f};
   if (!(p.PDINCR >= kMinIncrementFt)) return {p.DGH};
   std::vector<float> lengths;
-  for (int i = 0; i < kMaxLengths; ++i) {
+  for (int i = 0; i < kMaxRunLengths; ++i) {
     const float L = p.DGH - static_cast<float>(i) * p.PDINCR;
     if (!(L > p.PDMIN - kDiameterTolerance)) break;
     lengths.push_back(L);
@@ -457,7 +479,7 @@ std::vector<float> RunLengths(const ProblemRecord& p) {
   return lengths;
 }
 
-CaseOutcome AnalyzeCase(EngineState& state, DesignRun& run, const CasePlan& plan) {
+CaseOutcome AnalyzeCase(CapacityState& state, DesignRun& run, const CasePlan& plan) {
   const ProblemRecord& p = state.problem;
   CaseOutcome out;
   const CaseGeometry g = ShaftGeometry(p, plan.D);
@@ -516,7 +538,7 @@ CaseOutcome AnalyzeCase(EngineState& state, DesignRun& run, const CasePlan& plan
   return out;
 }
 
-void SearchDesign(EngineState& state, int& status) {
+void SearchDesign(CapacityState& state, const CaseFollowUp& followUp, int& status) {
   const ProblemRecord& p = state.problem;
   WriteComputationResultsHeading(state);
 
@@ -538,9 +560,9 @@ void SearchDesign(EngineState& state, int& status) {
   auto plottedAt = [&](float length) {
     return !VariesLength(p) || p.IPENT >= 1 || length >= lengths.front() - kDiameterTolerance;
   };
-  state.run.NLINES = 0;
+  state.capacity.NLINES = 0;
   for (float length : lengths)
-    if (plottedAt(length)) state.run.NLINES += static_cast<int>(diameters.size());
+    if (plottedAt(length)) state.capacity.NLINES += static_cast<int>(diameters.size());
 
   int caseNumber = 0;
   for (std::size_t li = 0; li < lengths.size(); ++li) {
@@ -553,8 +575,6 @@ void SearchDesign(EngineState& state, int& status) {
       plan.D = diameters[di];
       plan.length = lengths[li];
       plan.plotted = plottedAt(lengths[li]);
-      state.run.chart.NDIAC = std::max(state.run.chart.NDIAC, plan.diameterIndex);
-      state.run.chart.NLENC = plan.lengthIndex;
 
       const CaseOutcome out = AnalyzeCase(state, run, plan);
       if (!out.designReached) {
@@ -565,14 +585,10 @@ void SearchDesign(EngineState& state, int& status) {
         best = MostEfficientShaft{true, out.geometry.D, out.geometry.Db, out.last.L, out.last.V, out.last.QU,
                                   out.last.QUV};
       }
-      if (out.handedOver) {
-        const int settled = SettleCase(state);
-        if (settled >= 1) {
-          status = settled;
-          return;
-        }
-      } else if (plan.plotted) {
-        WriteEmptyPlottedLine(state);
+      const int followed = followUp(plan, out);
+      if (followed >= 1) {
+        status = followed;
+        return;
       }
     }
     if (diameters.size() > 1 && best.any) WriteMostEfficientShaft(state, best);

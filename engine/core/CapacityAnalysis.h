@@ -8,9 +8,10 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <vector>
 
-#include "EngineState.h"
+#include "CapacityState.h"
 #include "StepResistance.h"
 
 namespace tvx {
@@ -80,7 +81,7 @@ struct StepTotals {
 // Steps one case through the profile with the resistance rules of every layer type.
 // `rockLength` is the shaft length the rock rules of types 5 and 6 work with (METHOD 1 runs
 // keep it from case to case). Records the run's weak-rock side sum and rock strength.
-CaseSteps StepCase(EngineState& state, const ProfileSteps& profile, const CaseGeometry& g, float& rockLength,
+CaseSteps StepCase(CapacityState& state, const ProfileSteps& profile, const CaseGeometry& g, float& rockLength,
                    CaseRuleState& rules, StepTotals& totals);
 
 // One row of the capacity table, tons, ft and cubic yards. For uplift QB holds the weight WT.
@@ -152,12 +153,16 @@ struct CaseOutcome {
 
 // One case: header, shaft information, the capacity table, the collected messages, the
 // hand-over record; METHOD 1 without the design load reached writes the stop message.
-CaseOutcome AnalyzeCase(EngineState& state, DesignRun& run, const CasePlan& plan);
+CaseOutcome AnalyzeCase(CapacityState& state, DesignRun& run, const CasePlan& plan);
 
-// The case enumeration of the run with the load-settlement call after each case and the
-// most efficient shaft after each sweep of more than one diameter. Sets status 7 when the
-// design load is never reached, or the status of the load-settlement computations.
-void SearchDesign(EngineState& state, int& status);
+// What the run does after the capacity analysis of each case whose design load was reached
+// (the load-settlement step); it returns the run status, and 1 or more ends the enumeration.
+using CaseFollowUp = std::function<int(const CasePlan& plan, const CaseOutcome& outcome)>;
+
+// The case enumeration of the run with `followUp` after each case and the most efficient
+// shaft after each sweep of more than one diameter. Sets status 7 when the design load is
+// never reached, or the status `followUp` returns.
+void SearchDesign(CapacityState& state, const CaseFollowUp& followUp, int& status);
 
 // The diameters of a sweep and the lengths of the run (at most 20 and 100).
 std::vector<float> SweepDiameters(const ProblemRecord& p);

@@ -4,15 +4,15 @@
 #include <string>
 
 #include "Format.h"
-#include "RunEngine.h"
-#include "UnitConversion.h"
+#include "MessageBanners.h"
+#include "UnitTable.h"
+#include "Constants.h"
 
 namespace tvx {
 namespace {
 
 constexpr int kShaftLabelWidth = 26;  // shaft labels before the "="
 constexpr int kRockMessageWidth = 80;
-constexpr float kSqMPerSqIn = 0.00064516f;
 
 const char* const kNeedAnotherLayer = "   *********** NEED ANOTHER SOIL LAYER ************";
 
@@ -34,12 +34,12 @@ struct Out {
   const char* LengthUnit() const { return si ? "M" : "FT."; }
 };
 
-Out OutOf(const EngineState& state) { return Out{state.problem.IsSI()}; }
+Out OutOf(const CapacityState& state) { return Out{state.problem.IsSI()}; }
 
-void WriteTo(EngineState& state, std::initializer_list<int> units, const std::string& line) {
+void WriteTo(CapacityState& state, std::initializer_list<int> units, const std::string& line) {
   for (int u : units) state.units.Write(u, line);
 }
-void EmptyTo(EngineState& state, std::initializer_list<int> units, int n) {
+void EmptyTo(CapacityState& state, std::initializer_list<int> units, int n) {
   for (int u : units) state.units.WriteEmpty(u, n);
 }
 
@@ -48,23 +48,23 @@ std::string ShaftLine(const char* label, float v, const char* unit) {
   return Record().X(1).X(5).T(ShaftLabel(label)).F(9, 3, v).X(2).T(unit);
 }
 
-void NoteBlock(EngineState& state, std::initializer_list<std::string> lines) {
+void NoteBlock(CapacityState& state, std::initializer_list<std::string> lines) {
   UnitTable& u = state.units;
   u.WriteEmpty(kUnitRunNotes);
-  u.Write(kUnitRunNotes, Record().X(5).T("*********************WARNING**********************"));
+  u.Write(kUnitRunNotes, Record().X(5).T(kWarningBanner));
   for (const std::string& line : lines) u.Write(kUnitRunNotes, Record().X(5).T(line));
   u.WriteEmpty(kUnitRunNotes);
 }
 
 }  // namespace
 
-void WriteComputationResultsHeading(EngineState& state) {
+void WriteComputationResultsHeading(CapacityState& state) {
   state.units.WriteEmpty(kUnitReport, 4);
   state.units.Write(kUnitReport, Record().X(5).T("COMPUTATION RESULTS"));
   state.units.Write(kUnitReport, Record().X(5).T(Dashes(19)));
 }
 
-void WriteCaseHeader(EngineState& state, const CasePlan& plan) {
+void WriteCaseHeader(CapacityState& state, const CasePlan& plan) {
   for (int unit : {kUnitReport, kUnitConsole, kUnitRunNotes}) {
     UnitTable& u = state.units;
     u.WriteEmpty(unit, 3);
@@ -74,7 +74,7 @@ void WriteCaseHeader(EngineState& state, const CasePlan& plan) {
   }
 }
 
-void WriteCaseShaftInformation(EngineState& state, const CaseGeometry& g, float caseLength) {
+void WriteCaseShaftInformation(CapacityState& state, const CaseGeometry& g, float caseLength) {
   const ProblemRecord& p = state.problem;
   const Out o = OutOf(state);
   UnitTable& u = state.units;
@@ -109,7 +109,7 @@ void WriteCaseShaftInformation(EngineState& state, const CaseGeometry& g, float 
     WriteTo(state, {kUnitReport, kUnitRunNotes}, ShaftLine("SHAFT LENGTH", o.Length(caseLength), ft));
 }
 
-void WriteResultsLegend(EngineState& state) {
+void WriteResultsLegend(CapacityState& state) {
   const bool lrfd = state.problem.NLRFD == 1;
   for (int unit : {kUnitReport, kUnitConsole}) {
     UnitTable& u = state.units;
@@ -141,7 +141,7 @@ void WriteResultsLegend(EngineState& state) {
   }
 }
 
-void WriteColumnHeadings(EngineState& state) {
+void WriteColumnHeadings(CapacityState& state) {
   const ProblemRecord& p = state.problem;
   const bool lrfd = p.NLRFD == 1;
   const bool uplift = p.KCYCL == 2;
@@ -177,7 +177,7 @@ void WriteColumnHeadings(EngineState& state) {
   }
 }
 
-void WriteCapacityRow(EngineState& state, const CapacityRow& row) {
+void WriteCapacityRow(CapacityState& state, const CapacityRow& row) {
   const ProblemRecord& p = state.problem;
   const Out o = OutOf(state);
   const bool lrfd = p.NLRFD == 1;
@@ -196,7 +196,7 @@ void WriteCapacityRow(EngineState& state, const CapacityRow& row) {
   WriteTo(state, {kUnitReport, kUnitConsole}, r);
 }
 
-void CopyRockMessages(EngineState& state) {
+void CopyRockMessages(CapacityState& state) {
   UnitTable& u = state.units;
   u.Close(kUnitRockMsg);
   if (!u.OpenRead(kUnitRockMsgRead, kRockMsgFileName)) return;
@@ -205,19 +205,19 @@ void CopyRockMessages(EngineState& state) {
   u.Close(kUnitRockMsgRead);
 }
 
-void WriteNeedAnotherLayer(EngineState& state) {
+void WriteNeedAnotherLayer(CapacityState& state) {
   EmptyTo(state, {kUnitConsole, kUnitRunNotes, kUnitReport}, 1);
   WriteTo(state, {kUnitConsole, kUnitRunNotes, kUnitReport}, kNeedAnotherLayer);
 }
 
-void WriteProfileTooShort(EngineState& state) {
+void WriteProfileTooShort(CapacityState& state) {
   UnitTable& u = state.units;
   u.WriteEmpty(kUnitRunNotes);
   u.Write(kUnitRunNotes, "INCREASE THE SOIL DEPTH TO GIVE ENOUGH LENGTH FOR");
   u.Write(kUnitRunNotes, "COMPUTING THE BASE RESISTANCE- AT LEAST TWO DIAMETER");
 }
 
-void WriteMostEfficientShaft(EngineState& state, const MostEfficientShaft& best) {
+void WriteMostEfficientShaft(CapacityState& state, const MostEfficientShaft& best) {
   const Out o = OutOf(state);
   UnitTable& u = state.units;
   const char* ft = o.LengthUnit();
@@ -235,32 +235,32 @@ void WriteMostEfficientShaft(EngineState& state, const MostEfficientShaft& best)
   u.WriteEmpty(kUnitReport, 2);
 }
 
-void WriteOutputIncrementReplaced(EngineState& state, float usedFt) {
+void WriteOutputIncrementReplaced(CapacityState& state, float usedFt) {
   const Out o = OutOf(state);
   NoteBlock(state, {"THE OUTPUT DEPTH INCREMENT IS ZERO OR TOO SMALL.",
                     "THE RESULTS ARE PRINTED EVERY " + FormatF(o.Length(usedFt), 6, 3) + " " + o.LengthUnit()});
 }
 
-void WriteDiameterIncrementNotPositive(EngineState& state) {
+void WriteDiameterIncrementNotPositive(CapacityState& state) {
   NoteBlock(state, {"THE DIAMETER INCREMENT OF THE DESIGN CHARTS IS NOT POSITIVE.",
                     "ONLY THE MINIMUM SHAFT DIAMETER IS ANALYZED."});
 }
 
-void WriteLengthIncrementNotPositive(EngineState& state) {
+void WriteLengthIncrementNotPositive(CapacityState& state) {
   NoteBlock(state, {"THE SHAFT LENGTH INCREMENT IS NOT POSITIVE.", "ONLY THE PROPOSED DEPTH IS ANALYZED."});
 }
 
-void WriteLengthsNeedDesignDepth(EngineState& state) {
+void WriteLengthsNeedDesignDepth(CapacityState& state) {
   NoteBlock(state, {"THE SHAFT LENGTHS ARE VARIED ONLY WHEN A PROPOSED DEPTH IS GIVEN.",
                     "WITH A TOTAL LOAD EACH DIAMETER IS ANALYZED ONCE."});
 }
 
-void WriteBellAngleUnusable(EngineState& state) {
+void WriteBellAngleUnusable(CapacityState& state) {
   NoteBlock(state, {"THE ANGLE OF BELL MUST BE GREATER THAN 0 AND LESS THAN 90 DEG.",
                     "THE SHAFTS ARE ANALYZED WITHOUT A BELL."});
 }
 
-void WriteSafetyFactorReplaced(EngineState& state) {
+void WriteSafetyFactorReplaced(CapacityState& state) {
   NoteBlock(state, {"A FACTOR OF SAFETY IS ZERO OR NEGATIVE.", "A FACTOR OF SAFETY OF 1.0 IS USED IN ITS PLACE."});
 }
 

@@ -5,41 +5,41 @@
 #pragma once
 
 #include "CapacityAnalysis.h"
-#include "EngineState.h"
+#include "CapacityState.h"
 
 namespace tvx {
 
-void WriteComputationResultsHeading(EngineState& state);
+void WriteComputationResultsHeading(CapacityState& state);
 
 // Report, console and run notes.
-void WriteCaseHeader(EngineState& state, const CasePlan& plan);
+void WriteCaseHeader(CapacityState& state, const CasePlan& plan);
 
 // Opens ROCKMSG.DAT for the messages of the case (an empty first record), then writes the
 // shaft lines; stem and base diameter and the METHOD 2 shaft length also to the run notes.
-void WriteCaseShaftInformation(EngineState& state, const CaseGeometry& g, float caseLength);
+void WriteCaseShaftInformation(CapacityState& state, const CaseGeometry& g, float caseLength);
 
 // Legend and column headings (report and console).
-void WriteResultsLegend(EngineState& state);
-void WriteColumnHeadings(EngineState& state);
+void WriteResultsLegend(CapacityState& state);
+void WriteColumnHeadings(CapacityState& state);
 // One row (report and console).
-void WriteCapacityRow(EngineState& state, const CapacityRow& row);
+void WriteCapacityRow(CapacityState& state, const CapacityRow& row);
 
 // Closes ROCKMSG.DAT and copies it into the report, each line cut or padded to 80 columns.
-void CopyRockMessages(EngineState& state);
+void CopyRockMessages(CapacityState& state);
 
 // The design load is not reached in the profile (report, run notes, console).
-void WriteNeedAnotherLayer(EngineState& state);
+void WriteNeedAnotherLayer(CapacityState& state);
 // The rows stop where the soil ends: the two-diameter zone below the tip leaves the profile.
-void WriteProfileTooShort(EngineState& state);
+void WriteProfileTooShort(CapacityState& state);
 
-void WriteMostEfficientShaft(EngineState& state, const MostEfficientShaft& best);
+void WriteMostEfficientShaft(CapacityState& state, const MostEfficientShaft& best);
 
 // Run-notes notes on inputs the enumeration cannot use as given.
-void WriteOutputIncrementReplaced(EngineState& state, float usedFt);
-void WriteDiameterIncrementNotPositive(EngineState& state);
-void WriteLengthIncrementNotPositive(EngineState& state);
-void WriteLengthsNeedDesignDepth(EngineState& state);
-void WriteBellAngleUnusable(EngineState& state);
-void WriteSafetyFactorReplaced(EngineState& state);
+void WriteOutputIncrementReplaced(CapacityState& state, float usedFt);
+void WriteDiameterIncrementNotPositive(CapacityState& state);
+void WriteLengthIncrementNotPositive(CapacityState& state);
+void WriteLengthsNeedDesignDepth(CapacityState& state);
+void WriteBellAngleUnusable(CapacityState& state);
+void WriteSafetyFactorReplaced(CapacityState& state);
 
 }  // namespace tvx

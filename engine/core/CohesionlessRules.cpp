@@ -3,24 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Format.h"
 #include "FrictionAngle.h"
 #include "ParameterEstimates.h"
+#include "ProfileMessages.h"
 
 namespace tvx {
 namespace {
 
-constexpr float kQuarterPi = 0.78539816f;
-
 float Clamp(float v, float lo, float hi) { return std::min(std::max(v, lo), hi); }
-
-void WriteMissingStrengthError(UnitTable& units) {
-  units.WriteEmpty(kUnitRunNotes);
-  units.Write(kUnitRunNotes, Record().X(5).T("*********************ERROR**********************"));
-  units.Write(kUnitRunNotes, Record().X(5).T("PLEASE INPUT EITHER THE N-VALUE FROM STANDARD PENETRATION TESTS"));
-  units.Write(kUnitRunNotes, Record().X(5).T("OR THE INTERNAL FRICTION ANGLE FOR SAND LAYERS"));
-  units.WriteEmpty(kUnitRunNotes);
-}
 
 bool UsesBetaMethod(const CohesionlessStep& step) {
   return step.KSOIL == kGravellySand || step.KSOIL == kGravel || step.sandMethod == kBetaMethod;
@@ -32,8 +22,8 @@ CohesionlessWorking CohesionlessWorkingValues(const CohesionlessStep& step, Laye
                                               UnitTable& units) {
   CohesionlessWorking w;
   w.N = step.BLOWS;
-  w.phi = step.PHI / kDegreesPerRadian;
-  w.delta = step.IANG / kDegreesPerRadian;
+  w.phi = step.PHI / kDegreesPerRadianAsTabulated;
+  w.delta = step.IANG / kDegreesPerRadianAsTabulated;
   if (w.delta == 0.0f) w.delta = w.phi;
 
   if (step.coefGivenAtBothEnds) layerState.coef = step.coef;
@@ -51,9 +41,9 @@ CohesionlessWorking CohesionlessWorkingValues(const CohesionlessStep& step, Laye
   if (step.KSOIL == kSand) {
     w.missingStrength = w.N < 0.001f && w.phi < 0.001f;
     if (w.missingStrength) {
-      WriteMissingStrengthError(units);
+      WriteSandStrengthMissing(units);
     } else if (w.phi < 1e-5f) {
-      w.phi = EstimateFrictionAngle(w.N, step.sigmaV) / kDegreesPerRadian;
+      w.phi = EstimateFrictionAngle(w.N, step.sigmaV) / kDegreesPerRadianAsTabulated;
       w.delta = w.phi;
     }
   }
@@ -78,11 +68,11 @@ float CohesionlessSideResistance(const CohesionlessStep& step, const Cohesionles
     if (step.sandMethod == kKoMethod) {
       f = w.coef * s / kPsfPerTsf;
     } else {
-      // Kulhawy and Chen: preconsolidation from N with the exponent m, earth pressure at rest
+      // Kulhawy and Chen: the preconsolidation stress 0.47 pa N^m, earth pressure at rest
       // of the overconsolidated sand, at most the passive pressure.
       const float m = w.coef;
       float ocr = 1.0f;
-      if (w.N > 0.0f && sigmaV > 0.0f) ocr = std::max(1.0f, 994.37897f * std::pow(w.N, m) / sigmaV);
+      if (w.N > 0.0f && sigmaV > 0.0f) ocr = std::max(1.0f, 0.47f * kAtmospherePsf * std::pow(w.N, m) / sigmaV);
       const float phi = std::max(w.phi, 0.0f);
       const float sinPhi = std::sin(phi);
       const float k0 = (1.0f - sinPhi) * std::pow(ocr, sinPhi);
@@ -100,7 +90,7 @@ TipResult SandTipResistance(const CohesionlessWorking& w, float z, const BaseGeo
     tip.qb = w.N >= 50.0f ? 30.0f : std::min(30.0f, 0.6f * w.N);
     tip.Qb = tip.qb * base.Ab;
   } else {
-    const float phiDeg = w.phi * kDegreesPerRadian;
+    const float phiDeg = w.phi * kDegreesPerRadianAsTabulated;
     if (!(phiDeg > 30.0f)) {
       tip.Qb = 1e-5f;  // no area factor and no reductions
       return tip;
@@ -115,7 +105,7 @@ TipResult SandTipResistance(const CohesionlessWorking& w, float z, const BaseGeo
   if (IMOD == 1) {
     // A base wider than 50 in carries 50 / (base in inches) of the unit bearing; above ten
     // base diameters the bearing grows linearly from zero at the ground.
-    if (base.Db > 4.17f) tip.Qb *= 50.0f / (12.0f * base.Db);
+    if (base.Db > 4.17f) tip.Qb *= 50.0f / (kInchesPerFoot * base.Db);
     if (z < 10.0f * base.Db) tip.Qb *= std::max(z, 0.0f) / (10.0f * base.Db);
   }
   tip.qb = NonNegativeFinite(tip.qb);

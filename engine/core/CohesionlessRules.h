@@ -38,9 +38,6 @@ struct CohesionlessWorking {
   bool missingStrength = false;  // sand with neither N nor a friction angle
 };
 
-// Degrees per radian as the cohesionless rules convert angles.
-constexpr float kDegreesPerRadian = 57.29f;
-
 // Working values: angles from degrees, the coefficient interpolated when given at both ends
 // (else the layer's last one), recomputed at the step depth for an estimated layer, and a
 // sand friction angle from N and sigma'v when none is known. A sand step with N below 0.001

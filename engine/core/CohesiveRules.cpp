@@ -50,7 +50,7 @@ float LargeBaseReduction(float Db, float z, float cuTsf) {
   if (!(Db > 6.25f)) return 1.0f;
   const float a = std::min(0.015f, 0.0071f + 0.0021f * std::max(z, 0.0f) / Db);
   const float b = std::min(std::max(0.45f * std::sqrt(2.0f * std::max(cuTsf, 0.0f)), 0.5f), 1.5f);
-  return std::min(1.0f, 2.5f / (12.0f * a * Db + 2.5f * b));
+  return std::min(1.0f, 2.5f / (kInchesPerFoot * a * Db + 2.5f * b));
 }
 
 TipResult ClayTipResistance(const CohesiveStep& step, const BaseGeometry& base, LayerWorkingState& layerState) {

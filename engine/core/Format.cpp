@@ -261,6 +261,16 @@ std::string FormatA(std::string_view text, int w) {
   return std::string(w - text.size(), ' ') + std::string(text);
 }
 
+std::string FixedWidth(const std::string& text, std::size_t width) {
+  if (text.size() >= width) return text.substr(0, width);
+  return text + std::string(width - text.size(), ' ');
+}
+
+std::string TrimTrailingBlanks(const std::string& text) {
+  const std::size_t end = text.find_last_not_of(' ');
+  return end == std::string::npos ? std::string() : text.substr(0, end + 1);
+}
+
 std::string FreeReal(float value) {
   if (!std::isfinite(value)) return value != value ? "NaN" : (value < 0 ? "-Infinity" : "Infinity");
   char buf[64];

@@ -15,6 +15,7 @@
 // a negative value (also one that rounds to zero, and a negative zero) keeps its minus sign.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,11 @@ std::string FormatI(long long value, int w);
 std::string FormatF(double value, int w, int d);
 std::string FormatE(double value, int w, int d);
 std::string FormatA(std::string_view text, int w);
+
+// A text cut or blank-padded to exactly `width` characters, and a text without its trailing
+// blanks: the fixed-width character items of the run-file list and of copied records.
+std::string FixedWidth(const std::string& text, std::size_t width);
+std::string TrimTrailingBlanks(const std::string& text);
 
 // Free (list-directed) form of a real: the shortest text that reads back as the same
 // single-precision value, "." as decimal point, "E" for the exponent.

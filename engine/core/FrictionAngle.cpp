@@ -1,42 +1,26 @@
 #include "FrictionAngle.h"
 
 #include <array>
-#include <cstddef>
+
+#include "Constants.h"
+#include "Interpolation.h"
 
 namespace tvx {
 namespace {
 
-constexpr float kPsfPerPsi = 144.0f;
-
-struct CurvePoint {
-  float n, phi;
-};
-
-template <std::size_t K>
-float Interpolate(const std::array<CurvePoint, K>& curve, float n) {
-  if (n <= curve.front().n) return curve.front().phi;
-  for (std::size_t i = 1; i < K; ++i) {
-    if (n <= curve[i].n) {
-      const CurvePoint& a = curve[i - 1];
-      const CurvePoint& b = curve[i];
-      return a.phi + (n - a.n) * (b.phi - a.phi) / (b.n - a.n);
-    }
-  }
-  return curve.back().phi;
-}
-
-constexpr std::array<CurvePoint, 7> kCurveC = {{{0, 0}, {2, 32}, {4, 34}, {6, 36}, {10, 38}, {15, 42}, {20, 45}}};
-constexpr std::array<CurvePoint, 11> kCurveB = {{{6, 30}, {10, 32}, {15, 34}, {20, 36}, {25, 37}, {30, 39},
-                                                 {35, 40}, {40, 41}, {45, 42}, {50, 44}, {55, 45}}};
-constexpr std::array<CurvePoint, 17> kCurveA = {{{10, 31}, {15, 32}, {20, 34}, {25, 35}, {30, 36}, {35, 36},
-                                                 {40, 37}, {45, 38}, {50, 39}, {55, 39}, {60, 40}, {65, 41},
-                                                 {70, 42}, {75, 42}, {80, 43}, {85, 44}, {90, 44}}};
+// Each curve: blow counts N and the friction angles in degrees at them.
+constexpr std::array<float, 7> kBlowsC = {0, 2, 4, 6, 10, 15, 20};
+constexpr std::array<float, 7> kAngleC = {0, 32, 34, 36, 38, 42, 45};
+constexpr std::array<float, 11> kBlowsB = {6, 10, 15, 20, 25, 30, 35, 40, 45, 50, 55};
+constexpr std::array<float, 11> kAngleB = {30, 32, 34, 36, 37, 39, 40, 41, 42, 44, 45};
+constexpr std::array<float, 17> kBlowsA = {10, 15, 20, 25, 30, 35, 40, 45, 50, 55, 60, 65, 70, 75, 80, 85, 90};
+constexpr std::array<float, 17> kAngleA = {31, 32, 34, 35, 36, 36, 37, 38, 39, 39, 40, 41, 42, 42, 43, 44, 44};
 
 }  // namespace
 
-float FrictionCurveC(float blows) { return Interpolate(kCurveC, blows); }
-float FrictionCurveB(float blows) { return Interpolate(kCurveB, blows); }
-float FrictionCurveA(float blows) { return Interpolate(kCurveA, blows); }
+float FrictionCurveC(float blows) { return InterpolateRow(kBlowsC, kAngleC, blows); }
+float FrictionCurveB(float blows) { return InterpolateRow(kBlowsB, kAngleB, blows); }
+float FrictionCurveA(float blows) { return InterpolateRow(kBlowsA, kAngleA, blows); }
 
 float EstimateFrictionAngle(float blows, float sigmaVPsf) {
   const float n = blows > 0.0f ? blows : 0.0f;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "UnitConversion.h"
+#include "Constants.h"
 
 namespace tvx {
 namespace {
@@ -11,8 +11,6 @@ void Scale(EndValues& v, float k) {
   v.top *= k;
   v.bot *= k;
 }
-
-bool IsRockLike(int ksoil) { return ksoil >= kStrongRock && ksoil <= kStrongRockBoth; }
 
 }  // namespace
 

@@ -1,10 +1,11 @@
 #include "InputEcho.h"
 
+#include <initializer_list>
 #include <string>
 
 #include "Format.h"
-#include "RunEngine.h"
-#include "UnitConversion.h"
+#include "UnitTable.h"
+#include "Constants.h"
 
 namespace tvx {
 namespace {
@@ -82,7 +83,7 @@ std::string Dashes(int n) { return std::string(n, '-'); }
 // Writes the echo of one problem; holds the unit system and the back-conversions.
 class Echo {
  public:
-  explicit Echo(EngineState& state) : fState(state), fP(state.problem), fSI(state.problem.IsSI()) {}
+  explicit Echo(CapacityState& state) : fState(state), fP(state.problem), fSI(state.problem.IsSI()) {}
 
   void Line(const std::string& text) { fState.units.Write(kUnitReport, text); }
   void Empty(int n = 1) { fState.units.WriteEmpty(kUnitReport, n); }
@@ -111,7 +112,7 @@ class Echo {
     return s + "=";
   }
 
-  EngineState& fState;
+  CapacityState& fState;
   const ProblemRecord& fP;
   bool fSI;
 };
@@ -120,94 +121,97 @@ class Echo {
 float At(const EndValues& v, bool top) { return top ? v.top : v.bot; }
 bool At(const EndMarks& m, bool top) { return top ? m.top : m.bot; }
 
-void SandValues(Echo& e, const LayerEntry& L, bool top) {
+// One value line of a layer's echo: the label, the parameter, the parameter's estimate marks
+// (a marked line carries five more columns, blank when the value was given) and the
+// conversion back to the problem's units. Rock inputs print as entered: they are converted
+// after the echo.
+enum class Back { kAsHeld, kUnitWeight, kStress };
+struct EchoItem {
+  const Label* label;
+  EndValues LayerEntry::*value;
+  EndMarks LayerEntry::*mark = nullptr;
+  Back back = Back::kAsHeld;
+};
+
+const EchoItem kBlowsItem{&kBlowsLabel, &LayerEntry::BLOWS};
+const EchoItem kUnitWeightItem{&kUnitWeightLabel, &LayerEntry::GAMMA, nullptr, Back::kUnitWeight};
+const EchoItem kLoadTransferItem{&kLoadTransferLabel, &LayerEntry::TRANLM, nullptr, Back::kStress};
+const EchoItem kRockStrengthItem{&kRockStrengthLabel, &LayerEntry::QUR};
+const EchoItem kRockModulusItem{&kRockModulusLabel, &LayerEntry::EL};
+const EchoItem kRqdItem{&kRqdLabel, &LayerEntry::RQD};
+
+// The value lines at the layer top (top) or bottom, then the depth line and `gap` empty lines.
+void Values(Echo& e, const LayerEntry& L, bool top, int width, std::initializer_list<EchoItem> items, int gap) {
+  for (const EchoItem& item : items) {
+    float v = At(L.*item.value, top);
+    if (item.back == Back::kUnitWeight) v = e.UnitWeight(v);
+    if (item.back == Back::kStress) v = e.Stress(v);
+    if (item.mark)
+      e.Value(*item.label, width, v, At(L.*item.mark, top));
+    else
+      e.Value(*item.label, width, v);
+  }
+  e.Value(kDepthLabel, width, e.Length(top ? L.XTOP : L.XBOT));
+  e.Empty(gap);
+}
+
+// The side friction procedure of a sand layer and the value line of its coefficient.
+EchoItem SandMethodItem(Echo& e, const LayerEntry& L) {
   switch (L.sandMethod) {
     case kKoMethod:
       e.Text7(kKoMethodLine);
-      e.Value(kKoLabel, kSoilLabelWidth, At(L.COEF, top));
-      break;
+      return {&kKoLabel, &LayerEntry::COEF};
     case kBetaMethod:
       e.Text7(kBetaMethodLine);
-      e.Value(kBetaLabel, kSoilLabelWidth, At(L.BETA, top), At(L.markBETA, top));
-      break;
+      return {&kBetaLabel, &LayerEntry::BETA, &LayerEntry::markBETA};
     default:
       e.Text7(kKulhawyChenMethodLine);
-      e.Value(kKcmLabel, kSoilLabelWidth, At(L.KCM, top), At(L.markKCM, top));
-      break;
+      return {&kKcmLabel, &LayerEntry::KCM, &LayerEntry::markKCM};
   }
-  e.Value(kPhiLabel, kSoilLabelWidth, At(L.PHI, top), At(L.markPHI, top));
-  e.Value(kBlowsLabel, kSoilLabelWidth, At(L.BLOWS, top));
-  e.Value(kUnitWeightLabel, kSoilLabelWidth, e.UnitWeight(At(L.GAMMA, top)));
-  e.Value(kLoadTransferLabel, kSoilLabelWidth, e.Stress(At(L.TRANLM, top)));
-  e.Value(kDepthLabel, kSoilLabelWidth, e.Length(top ? L.XTOP : L.XBOT));
-  e.Empty();
-}
-
-void ClayValues(Echo& e, const LayerEntry& L, bool top) {
-  e.Value(kAlphaLabel, kSoilLabelWidth, At(L.ALPHA, top), At(L.markALPHA, top));
-  e.Value(kNcLabel, kSoilLabelWidth, At(L.NC, top), At(L.markNC, top));
-  e.Value(kCuLabel, kSoilLabelWidth, e.Stress(At(L.CU, top)));
-  e.Value(kBlowsLabel, kSoilLabelWidth, At(L.BLOWS, top));
-  e.Value(kUnitWeightLabel, kSoilLabelWidth, e.UnitWeight(At(L.GAMMA, top)));
-  e.Value(kLoadTransferLabel, kSoilLabelWidth, e.Stress(At(L.TRANLM, top)));
-  e.Value(kDepthLabel, kSoilLabelWidth, e.Length(top ? L.XTOP : L.XBOT));
-  e.Empty(2);
-}
-
-// Rock inputs print as entered: they are converted after the echo.
-void StrongRockValues(Echo& e, const LayerEntry& L, bool top) {
-  e.Value(kStrongSocketLabel, kRockLabelWidth, At(L.BDS, top));
-  e.Value(kSpacingLabel, kRockLabelWidth, At(L.CS, top));
-  e.Value(kThicknessLabel, kRockLabelWidth, At(L.DISCT, top));
-  e.Value(kRockStrengthLabel, kRockLabelWidth, At(L.QUR, top));
-  e.Value(kConcreteStrengthLabel, kRockLabelWidth, At(L.QUCON, top));
-  e.Value(kRockModulusLabel, kRockLabelWidth, At(L.EL, top));
-  e.Value(kRqdLabel, kRockLabelWidth, At(L.RQD, top));
-  e.Value(kDepthLabel, kRockLabelWidth, e.Length(top ? L.XTOP : L.XBOT));
-  e.Empty(2);
-}
-
-void WeakRockValues(Echo& e, const LayerEntry& L, bool top) {
-  e.Value(kWeakSocketLabel, kRockLabelWidth, At(L.BDS, top));
-  e.Value(kSlumpLabel, kRockLabelWidth, At(L.SLUMP, top));
-  e.Value(kInterfaceAngleLabel, kRockLabelWidth, At(L.PHIRC, top));
-  e.Value(kRockStrengthLabel, kRockLabelWidth, At(L.QUR, top));
-  e.Value(kRockModulusLabel, kRockLabelWidth, At(L.EL, top));
-  e.Value(kRqdLabel, kRockLabelWidth, At(L.RQD, top));
-  e.Value(kDepthLabel, kRockLabelWidth, e.Length(top ? L.XTOP : L.XBOT));
-  e.Empty(2);
-}
-
-void DecomposedRockValues(Echo& e, const LayerEntry& L, bool top) {
-  e.Value(kGravelModulusLabel, kSoilLabelWidth, At(L.EL, top));
-  e.Value(kPoissonLabel, kSoilLabelWidth, At(L.POISSON, top));
-  e.Value(kBlowsLabel, kSoilLabelWidth, At(L.BLOWS, top));
-  e.Value(kUnitWeightLabel, kSoilLabelWidth, e.UnitWeight(At(L.GAMMA, top)));
-  e.Value(kLoadTransferLabel, kSoilLabelWidth, e.Stress(At(L.TRANLM, top)));
-  e.Value(kDepthLabel, kSoilLabelWidth, e.Length(top ? L.XTOP : L.XBOT));
-  e.Empty(2);
-}
-
-void GravelValues(Echo& e, const LayerEntry& L, bool top) {
-  e.Text7(kBetaMethodLine);
-  e.Value(kBetaLabel, kSoilLabelWidth, At(L.BETA, top), At(L.markBETA, top));
-  e.Value(kBlowsLabel, kSoilLabelWidth, At(L.BLOWS, top));
-  e.Value(kUnitWeightLabel, kSoilLabelWidth, e.UnitWeight(At(L.GAMMA, top)));
-  e.Value(kLoadTransferLabel, kSoilLabelWidth, e.Stress(At(L.TRANLM, top)));
-  e.Value(kDepthLabel, kSoilLabelWidth, e.Length(top ? L.XTOP : L.XBOT));
-  e.Empty(2);
 }
 
 void EndValuesOf(Echo& e, const LayerEntry& L, bool top) {
+  const int soil = kSoilLabelWidth;
+  const int rock = kRockLabelWidth;
   switch (L.KSOIL) {
-    case kSand: SandValues(e, L, top); break;
+    case kSand:
+      Values(e, L, top, soil,
+             {SandMethodItem(e, L), {&kPhiLabel, &LayerEntry::PHI, &LayerEntry::markPHI}, kBlowsItem, kUnitWeightItem,
+              kLoadTransferItem},
+             1);
+      break;
     case kClay:
-    case kShale: ClayValues(e, L, top); break;
+    case kShale:
+      Values(e, L, top, soil,
+             {{&kAlphaLabel, &LayerEntry::ALPHA, &LayerEntry::markALPHA}, {&kNcLabel, &LayerEntry::NC, &LayerEntry::markNC},
+              {&kCuLabel, &LayerEntry::CU, nullptr, Back::kStress}, kBlowsItem, kUnitWeightItem, kLoadTransferItem},
+             2);
+      break;
     case kStrongRock:
-    case kStrongRockBoth: StrongRockValues(e, L, top); break;
-    case kWeakRock: WeakRockValues(e, L, top); break;
-    case kDecomposedRock: DecomposedRockValues(e, L, top); break;
-    default: GravelValues(e, L, top); break;
+    case kStrongRockBoth:
+      Values(e, L, top, rock,
+             {{&kStrongSocketLabel, &LayerEntry::BDS}, {&kSpacingLabel, &LayerEntry::CS},
+              {&kThicknessLabel, &LayerEntry::DISCT}, kRockStrengthItem, {&kConcreteStrengthLabel, &LayerEntry::QUCON},
+              kRockModulusItem, kRqdItem},
+             2);
+      break;
+    case kWeakRock:
+      Values(e, L, top, rock,
+             {{&kWeakSocketLabel, &LayerEntry::BDS}, {&kSlumpLabel, &LayerEntry::SLUMP},
+              {&kInterfaceAngleLabel, &LayerEntry::PHIRC}, kRockStrengthItem, kRockModulusItem, kRqdItem},
+             2);
+      break;
+    case kDecomposedRock:
+      Values(e, L, top, soil,
+             {{&kGravelModulusLabel, &LayerEntry::EL}, {&kPoissonLabel, &LayerEntry::POISSON}, kBlowsItem,
+              kUnitWeightItem, kLoadTransferItem},
+             2);
+      break;
+    default:
+      e.Text7(kBetaMethodLine);
+      Values(e, L, top, soil,
+             {{&kBetaLabel, &LayerEntry::BETA, &LayerEntry::markBETA}, kBlowsItem, kUnitWeightItem, kLoadTransferItem}, 2);
+      break;
   }
 }
 
@@ -217,7 +221,7 @@ void BlowCountLines(Echo& e, const LayerEntry& L) {
 }
 
 void LayerWarnings(Echo& e, const LayerEntry& L) {
-  if (L.KSOIL == kClay || L.KSOIL == kShale) {
+  if (IsCohesive(L.KSOIL)) {
     if (L.CU.top / kAtmospherePsfClay >= kHighStrengthRatio || L.CU.bot / kAtmospherePsfClay >= kHighStrengthRatio) {
       e.Text7("..........WARNING..........");
       e.Text7("THE SHEAR STRENGTH OF THIS MATERIAL MAY BE TOO HIGH");
@@ -259,11 +263,11 @@ void LengthRangeLines(Echo& e) {
 
 }  // namespace
 
-void WriteTitle(EngineState& state) {
+void WriteTitle(CapacityState& state) {
   state.units.Write(kUnitReport, Record().X(5).T(FixedWidth(state.problem.TITLE, kTitleWidth)));
 }
 
-void WriteControlEcho(EngineState& state) {
+void WriteControlEcho(CapacityState& state) {
   const ProblemRecord& p = state.problem;
   const bool si = p.IsSI();
   for (int unit : {kUnitReport, kUnitConsole}) {
@@ -291,7 +295,7 @@ void WriteControlEcho(EngineState& state) {
   }
 }
 
-void WriteSafetyFactors(EngineState& state) {
+void WriteSafetyFactors(CapacityState& state) {
   Echo e(state);
   e.Empty();
   e.Line(Record().X(5).T("FACTOR OF SAFETY APPLIED TO THE ULTIMATE SIDE FRICTION CAPACITY =").F(5, 2, e.P().FST));
@@ -300,7 +304,7 @@ void WriteSafetyFactors(EngineState& state) {
   e.Line(Record().X(5).T(Dashes(54)));
 }
 
-void WriteSoilInformationHeading(EngineState& state) {
+void WriteSoilInformationHeading(CapacityState& state) {
   Echo e(state);
   e.Empty(2);
   e.Line(Record().X(5).T("SOIL INFORMATION"));
@@ -308,7 +312,7 @@ void WriteSoilInformationHeading(EngineState& state) {
   e.Empty();
 }
 
-void WriteLayerBlock(EngineState& state, int entry) {
+void WriteLayerBlock(CapacityState& state, int entry) {
   Echo e(state);
   const LayerEntry& L = state.problem.layer[entry];
   const bool soil = L.KSOIL == kSand || L.KSOIL == kClay || L.KSOIL == kShale;
@@ -328,13 +332,13 @@ void WriteLayerBlock(EngineState& state, int entry) {
   LayerWarnings(e, L);
 }
 
-void WriteEstimateNote(EngineState& state) {
+void WriteEstimateNote(CapacityState& state) {
   Echo e(state);
   e.Line(Record().X(5).T("(*) ESTIMATED BY THE PROGRAM BASED ON OTHER PARAMETERS"));
   e.Empty();
 }
 
-void WriteShaftInformation(EngineState& state) {
+void WriteShaftInformation(CapacityState& state) {
   Echo e(state);
   const ProblemRecord& p = state.problem;
   const char* ft = e.SI() ? "M" : "FT.";
@@ -352,7 +356,7 @@ void WriteShaftInformation(EngineState& state) {
   e.Empty(2);
 }
 
-void WriteVaryLengthInput(EngineState& state) {
+void WriteVaryLengthInput(CapacityState& state) {
   Echo e(state);
   e.Empty(2);
   e.Line(Record().X(5).T("VARY SHAFT LENGTH FOR INITIAL DIAMETER"));
@@ -362,7 +366,7 @@ void WriteVaryLengthInput(EngineState& state) {
   e.Empty(2);
 }
 
-void WriteChartInput(EngineState& state) {
+void WriteChartInput(CapacityState& state) {
   Echo e(state);
   const ProblemRecord& p = state.problem;
   e.Empty(2);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Format.h"
-#include "UnitConversion.h"
+#include "Constants.h"
 
 namespace tvx {
 namespace {
@@ -310,7 +310,7 @@ bool ReadLayer(RecordReader& r, ProblemRecord& p, int layerNo) {
     if (!r.Next(LayerName(layerNo, "METHOD COEFFICIENT AT THE TOP AND BOTTOM")) || !r.Need(2) ||
         !r.Real(1, coefficient.top) || !r.Real(2, coefficient.bot))
       return false;
-  } else if (layer.KSOIL == kClay || layer.KSOIL == kShale) {
+  } else if (IsCohesive(layer.KSOIL)) {
     if (!r.Next(LayerName(layerNo, "ALPHA AT THE TOP AND BOTTOM")) || !r.Need(2) ||
         !r.Real(1, layer.ALPHA.top) || !r.Real(2, layer.ALPHA.bot))
       return false;

@@ -5,7 +5,7 @@
 
 #include "FrictionAngle.h"
 #include "SoilProfile.h"
-#include "UnitConversion.h"
+#include "Constants.h"
 
 namespace tvx {
 namespace {
@@ -13,7 +13,6 @@ namespace {
 constexpr float kEchoThreshold = 1e-8f;         // below it at both ends: estimated and marked
 constexpr float kCoefficientThreshold = 1e-5f;  // below it at both ends: default, flagged
 constexpr float kDefaultCoefficient = 0.25f;    // Ko and Kulhawy-Chen m when not given
-constexpr float kMPerFt = 0.3048f;
 
 bool BothBelow(const EndValues& v, float limit) { return v.top < limit && v.bot < limit; }
 
@@ -52,7 +51,7 @@ float EstimateNc(float z, float dstart, int ksoil) {
 
 void EstimateCohesionlessCoefficients(ProblemRecord& p, int entry) {
   LayerEntry& L = p.layer[entry];
-  if (L.KSOIL != kSand && L.KSOIL != kGravellySand && L.KSOIL != kGravel) return;
+  if (!IsCohesionless(L.KSOIL)) return;
   const float zt = L.XTOP, zb = L.XBOT;
 
   if (L.KSOIL == kSand) {
@@ -68,10 +67,7 @@ void EstimateCohesionlessCoefficients(ProblemRecord& p, int entry) {
                EstimateFrictionAngle(L.BLOWS.bot, EffectiveStress(p, zb))};
       Mark(L.markPHI);
     }
-    if (BothBelow(L.IANG, kEchoThreshold)) {
-      L.IANG = L.PHI;
-      L.markIANG = L.markPHI;
-    }
+    if (BothBelow(L.IANG, kEchoThreshold)) L.IANG = L.PHI;
   }
 
   if (BothBelow(L.COEF, kCoefficientThreshold)) {
@@ -100,7 +96,7 @@ void EstimateCohesionlessCoefficients(ProblemRecord& p, int entry) {
 
 void EstimateCohesiveCoefficients(ProblemRecord& p, int entry) {
   LayerEntry& L = p.layer[entry];
-  if (L.KSOIL != kClay && L.KSOIL != kShale) return;
+  if (!IsCohesive(L.KSOIL)) return;
 
   if (BothBelow(L.ALPHA, kCoefficientThreshold)) {
     if (BothBelow(L.ALPHA, kEchoThreshold)) Mark(L.markALPHA);

@@ -16,6 +16,9 @@ namespace tvx {
 constexpr int kMaxLayerEntries = 50;  // ground surface + 49 layers
 constexpr int kMaxLayers = kMaxLayerEntries - 1;
 constexpr int kMaxChartSettlements = 10;
+// The cases of one run: at most 20 stem diameters and 100 shaft lengths.
+constexpr int kMaxRunDiameters = 20;
+constexpr int kMaxRunLengths = 100;
 constexpr int kMaxTzDepths = 50;
 // TRANLM / QMAX when not given, set while reading (so an SI problem holds 1e10 kPa, which
 // the conversion turns into 2.0885e11 psf: no limit either way).
@@ -36,6 +39,13 @@ enum SoilType : int {
   kGravellySand = 8,
   kGravel = 9,
 };
+
+// The families of layer types the rules are written for: cohesionless soils (sand, gravelly
+// sand, gravel), cohesive soils (clay, shale), and rock and intermediate geomaterials
+// (types 4 to 7).
+constexpr bool IsCohesionless(int KSOIL) { return KSOIL == kSand || KSOIL == kGravellySand || KSOIL == kGravel; }
+constexpr bool IsCohesive(int KSOIL) { return KSOIL == kClay || KSOIL == kShale; }
+constexpr bool IsRockLike(int KSOIL) { return KSOIL >= kStrongRock && KSOIL <= kStrongRockBoth; }
 
 // Side-friction procedures of a sand layer.
 enum SandMethod : int { kKoMethod = 1, kBetaMethod = 2, kKulhawyChenMethod = 3 };
@@ -102,9 +112,8 @@ struct LayerEntry {
   bool coefEstimated = false;  // coefficient (COEF, clay ALPHA) filled in: recomputed per step
   bool ncEstimated = false;    // NC below 1e-5 at both ends
 
-  // Estimate marks for the soil echo ("  (*)" after the value). markIANG is kept for
-  // completeness; the interface angle is not echoed.
-  EndMarks markPHI, markIANG, markBETA, markKCM, markALPHA, markNC;
+  // Estimate marks for the soil echo ("  (*)" after the value).
+  EndMarks markPHI, markBETA, markKCM, markALPHA, markNC;
 };
 
 struct ProblemRecord {

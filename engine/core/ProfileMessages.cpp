@@ -3,14 +3,13 @@
 #include <initializer_list>
 
 #include "Format.h"
+#include "MessageBanners.h"
 
 namespace tvx {
 namespace {
 
-const char* const kErrorBanner = "*********************ERROR**********************";
-const char* const kWarningBanner = "*********************WARNING**********************";
 
-void WriteBlock(EngineState& state, std::initializer_list<int> units, int emptyAround,
+void WriteBlock(CapacityState& state, std::initializer_list<int> units, int emptyAround,
                 std::initializer_list<std::string> lines) {
   for (int unit : units) {
     state.units.WriteEmpty(unit, emptyAround);
@@ -21,26 +20,28 @@ void WriteBlock(EngineState& state, std::initializer_list<int> units, int emptyA
 
 }  // namespace
 
-void WriteInputError(EngineState& state, const InputError& error) {
+void WriteInputError(CapacityState& state, const InputError& error) {
   WriteBlock(state, {kUnitReport, kUnitRunNotes, kUnitConsole}, 1,
              {kErrorBanner, "THE INPUT FILE COULD NOT BE READ AT LINE " + std::to_string(error.line) + ",",
               "THE RECORD OF " + error.record + ":", error.problem,
               "NO ANALYSIS WAS MADE. PLEASE CORRECT THE INPUT FILE."});
 }
 
-void WriteTwoDiameterWarning(EngineState& state) {
+void WriteTwoDiameterWarning(CapacityState& state) {
   WriteBlock(state, {kUnitReport, kUnitRunNotes}, 2,
              {kWarningBanner, "PLEASE PROVIDE THE SOIL DEPTH THAT IS TWO-DIAMETER DEEPER",
               "THAN THE TIP OF DRILLED SHAFTS"});
 }
 
-void WriteSandStrengthMissing(EngineState& state) {
-  WriteBlock(state, {kUnitRunNotes}, 1,
-             {kErrorBanner, "PLEASE INPUT EITHER THE N-VALUE FROM STANDARD PENETRATION TESTS",
-              "OR THE INTERNAL FRICTION ANGLE FOR SAND LAYERS"});
+void WriteSandStrengthMissing(UnitTable& units) {
+  units.WriteEmpty(kUnitRunNotes);
+  for (const char* line : {kErrorBanner, "PLEASE INPUT EITHER THE N-VALUE FROM STANDARD PENETRATION TESTS",
+                           "OR THE INTERNAL FRICTION ANGLE FOR SAND LAYERS"})
+    units.Write(kUnitRunNotes, Record().X(5).T(line));
+  units.WriteEmpty(kUnitRunNotes);
 }
 
-void WriteUnitWeightMissing(EngineState& state) {
+void WriteUnitWeightMissing(CapacityState& state) {
   WriteBlock(state, {kUnitRunNotes}, 1,
              {kErrorBanner, "PLEASE INPUT THE TOTAL UNIT WEIGHT FOR THE SOIL.  THE PROGRAM",
               "WILL CONSIDER THE SUBMERGED UNIT WEIGHT INTERNALLY IF THE SOIL",

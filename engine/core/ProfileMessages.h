@@ -2,23 +2,23 @@
 // the run notes. None of them but the input error stops the run.
 #pragma once
 
-#include "EngineState.h"
+#include "CapacityState.h"
 #include "InputReader.h"
 
 namespace tvx {
 
 // The input file could not be read: the line, the record and what is wrong, to the report,
 // the run notes and the console. The caller ends the analysis.
-void WriteInputError(EngineState& state, const InputError& error);
+void WriteInputError(CapacityState& state, const InputError& error);
 
 // The design depth lies below the last layer bottom (report and run notes).
-void WriteTwoDiameterWarning(EngineState& state);
+void WriteTwoDiameterWarning(CapacityState& state);
 
 // A sand step with neither a blow count nor a friction angle (run notes).
-void WriteSandStrengthMissing(EngineState& state);
+void WriteSandStrengthMissing(UnitTable& units);
 
 // A step in sand, clay, shale or decomposed rock whose total unit weight is below 50 pcf
 // (run notes).
-void WriteUnitWeightMissing(EngineState& state);
+void WriteUnitWeightMissing(CapacityState& state);
 
 }  // namespace tvx

@@ -11,9 +11,9 @@
 //               r = WeakRockResistance(problem, step, L, loading, caseState, units);
 // The side resistance of the step is r.p * r.f (tons per foot), the tip r.Qb (tons).
 //
-// The layer table is read with the depths the stepping uses: the bottom of entry e is its
-// snapped bottom XBOTSNAP, its top the snapped bottom of entry e - 1. The stepping snaps
-// each layer before it steps in it, so every entry down to the current one is snapped.
+// The layer table is read with the depths the stepping uses: the snapped top and bottom of
+// every entry (XTOPSNAP, XBOTSNAP), which the preparation of the problem sets before the
+// first case.
 #pragma once
 
 #include "StepResistance.h"
@@ -82,6 +82,14 @@ float ShaftLengthAtRockStep(const ProblemRecord& problem, int entry, float curre
 RockStepResult DecomposedRockResistance(const ProblemRecord& problem, const RockStepInput& step, float L,
                                         const ResistanceLoading& loading, CaseRuleState& caseState,
                                         UnitTable& units);
+
+// Overconsolidation of decomposed rock from the blow count N and the effective stress
+// (psf): a preconsolidation stress of 0.2 N atmospheres over the stress.
+float PreconsolidationRatio(float N, float sigma);
+
+// Base load (lb) of decomposed rock on a base of diameter Bt (ft): 0.7854 Bt^2 2.1459
+// sigma OCR^0.8.
+float DecomposedRockBaseLoad(float N, float sigma, float Bt);
 
 // Type 6: the cohesive intermediate-geomaterial socket. Adds the step's EL to the case's
 // running modulus sum, writes the socket warnings to the run notes at every step and to

@@ -1,8 +1,9 @@
 #include "SoilProfile.h"
 
+#include <algorithm>
 #include <cmath>
 
-#include "UnitConversion.h"
+#include "Constants.h"
 
 namespace tvx {
 namespace {
@@ -52,6 +53,20 @@ float EffectiveStress(const ProblemRecord& p, float z) {
     if (to > from) sigma += (UnitWeightAt(layer, depth) - water) * (to - from);
   }
   return sigma;
+}
+
+float MidLayerEffectiveStress(const ProblemRecord& p, int entry) {
+  float total = 0.0f;
+  for (int e = 2; e <= entry; ++e) {
+    const LayerEntry& layer = p.layer[e];
+    const float thickness = std::max(layer.XBOTSNAP - layer.XTOPSNAP, 0.0f);
+    const float share = e < entry ? 0.5f : 0.25f;
+    total += share * (layer.GAMMA.top + layer.GAMMA.bot) * thickness;
+  }
+  const LayerEntry& layer = p.layer[entry];
+  const float zm = 0.5f * (layer.XTOPSNAP + layer.XBOTSNAP);
+  const float u = zm >= p.WTD ? kWaterUnitWeight * (zm - p.WTD) : 0.0f;
+  return total - u;
 }
 
 float RoundToWholeFoot(float x) { return std::floor(x + 0.5f); }

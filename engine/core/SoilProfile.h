@@ -17,6 +17,12 @@ float InterpolateInLayer(const LayerEntry& layer, const EndValues& value, float 
 // water when that end lies below the water table. Uses the layer depths as read.
 float EffectiveStress(const ProblemRecord& p, float z);
 
+// Effective vertical stress (psf) at the mid-depth of layer entry `entry` (2..NLAYERS), as
+// the rock rules take it: half the sum of the end unit weights of every entry above times
+// its snapped thickness, a quarter of that sum times the entry's own, less the pore pressure
+// at the entry's snapped mid-depth when that lies at or below the water table.
+float MidLayerEffectiveStress(const ProblemRecord& p, int entry);
+
 // A depth rounded to a whole foot, a fraction of one half or more rounding up.
 float RoundToWholeFoot(float x);
 

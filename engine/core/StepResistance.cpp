@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Format.h"
+#include "MessageBanners.h"
 
 namespace tvx {
 namespace {
@@ -67,7 +68,7 @@ void NoteUnusableInput(UnitTable& units, CaseRuleState& caseState, RuleNote note
   if (i < 0 || i >= static_cast<int>(RuleNote::kCount) || caseState.noted[i]) return;
   caseState.noted[i] = true;
   units.WriteEmpty(kUnitRunNotes);
-  units.Write(kUnitRunNotes, Record().X(5).T("*********************WARNING**********************"));
+  units.Write(kUnitRunNotes, Record().X(5).T(kWarningBanner));
   units.Write(kUnitRunNotes, Record().X(5).T("LAYER NO").I(3, layerNo).T("   FIRST AT DEPTH (FT) =").F(9, 2, z));
   units.Write(kUnitRunNotes, Record().X(5).T(kNoteTexts[i].line1));
   units.Write(kUnitRunNotes, Record().X(5).T(kNoteTexts[i].line2));

@@ -9,7 +9,7 @@
 #include <array>
 
 #include "ProblemRecord.h"
-#include "UnitConversion.h"
+#include "Constants.h"
 #include "UnitTable.h"
 
 namespace tvx {

@@ -30,7 +30,6 @@ bool UnitTable::OpenWrite(int unit, const std::string& path) {
   if (!fp) return false;
   s->fp = fp;
   s->owned = true;
-  s->path = path;
   return true;
 }
 
@@ -44,7 +43,6 @@ bool UnitTable::OpenRead(int unit, const std::string& path) {
   s->fp = fp;
   s->owned = true;
   s->reading = true;
-  s->path = path;
   return true;
 }
 
@@ -78,12 +76,6 @@ bool UnitTable::IsOpen(int unit) const {
   return s && s->fp;
 }
 
-const std::string& UnitTable::PathOf(int unit) const {
-  static const std::string kNone;
-  const Slot* s = SlotOf(unit);
-  return s ? s->path : kNone;
-}
-
 void UnitTable::Close(int unit) {
   if (Slot* s = SlotOf(unit)) Release(*s);
 }
@@ -114,13 +106,7 @@ bool UnitTable::ReadLine(int unit, std::string& line) {
     c = getc_unlocked(s->fp);
   }
   if (!line.empty() && line.back() == '\r') line.pop_back();
-  ++s->linesRead;
   return true;
-}
-
-int UnitTable::LinesRead(int unit) const {
-  const Slot* s = SlotOf(unit);
-  return s ? s->linesRead : 0;
 }
 
 }  // namespace tvx

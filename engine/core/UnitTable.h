@@ -31,6 +31,12 @@ enum Unit : int {
 
 constexpr int kMaxUnit = 20;
 
+// The scratch files the engine opens by bare name, in the current folder.
+constexpr const char* kChartFileName = "CHART.DAT";
+constexpr const char* kTzDiamFileName = "TZDIAM.DAT";
+constexpr const char* kTzDataFileName = "TZDATA.DAT";
+constexpr const char* kRockMsgFileName = "ROCKMSG.DAT";
+
 class UnitTable {
  public:
   UnitTable() = default;
@@ -50,7 +56,6 @@ class UnitTable {
   std::string Captured(int unit);
 
   bool IsOpen(int unit) const;
-  const std::string& PathOf(int unit) const;
   void Close(int unit);
   void CloseAll();
 
@@ -61,18 +66,14 @@ class UnitTable {
   // Reads the next record without its line end (LF or CR LF). False at end of file or
   // when the unit is not open for reading.
   bool ReadLine(int unit, std::string& line);
-  // Line number of the record last read on the unit (1-based; 0 before the first).
-  int LinesRead(int unit) const;
 
  private:
   struct Slot {
     std::FILE* fp = nullptr;
     bool owned = false;
     bool reading = false;
-    std::string path;
     char* memBuf = nullptr;
     std::size_t memSize = 0;
-    int linesRead = 0;
   };
   Slot* SlotOf(int unit);
   const Slot* SlotOf(int unit) const;

@@ -17,9 +17,7 @@ namespace {
 const char* const kSettlementHeading = "AXIAL LOAD VS SETTLEMENT CURVES";
 const char* const kAdditionalCurvesHeading = "ADDITIONAL TZ CURVES";
 
-bool IsRockTip(int ksoil) { return ksoil >= kStrongRock && ksoil <= kStrongRockBoth; }
-
-int TipSoil(const EngineState& state) {
+int TipSoil(const SettlementState& state) {
   const ProblemRecord& p = state.problem;
   const int last = std::min(p.NLAYERS, kMaxLayerEntries);
   const int tip = state.handOver.tipLayer;
@@ -34,11 +32,11 @@ void WriteHeading(UnitTable& units, const char* text) {
 
 // The t-z analysis of a case with its tip in soil: the printed curves on the first case,
 // the first case's listing headings, then the trend, upper-bound and lower-bound runs.
-int SettleSoilTip(EngineState& state) {
+int SettleSoilTip(SettlementState& state) {
   UnitTable& units = state.units;
   const ProblemRecord& p = state.problem;
   const CaseHandOver& h = state.handOver;
-  RunHandOver& run = state.run;
+  SettlementRunValues& run = state.settlement;
   int status = kStatusNormal;
   const bool firstCase = h.caseNumber == 1;
 
@@ -72,11 +70,11 @@ int SettleSoilTip(EngineState& state) {
 
 }  // namespace
 
-int SettleCase(EngineState& state) {
+int SettleCase(SettlementState& state) {
   int status = kStatusNormal;
   // A tip in rock takes the rock-socket method of its type, which leaves the bound and the
   // upper- and lower-bound tables as the last soil-tip case left them.
-  const bool tipInSoil = !IsRockTip(TipSoil(state)) || !SettleRockTip(state);
+  const bool tipInSoil = !IsRockLike(TipSoil(state)) || !SettleRockTip(state);
   if (tipInSoil) status = SettleSoilTip(state);
   if (status >= 1) return status;
   if (state.handOver.plotted) WritePlottedLine(state, tipInSoil);

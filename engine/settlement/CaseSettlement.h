@@ -3,11 +3,11 @@
 // for a tip in rock, then the case's blocks of the plot-data file.
 #pragma once
 
-#include "EngineState.h"
+#include "SettlementState.h"
 
 namespace tvx {
 
 // Reads state.handOver; returns the run status (0 to go on, 1 or more ends the analysis).
-int SettleCase(EngineState& state);
+int SettleCase(SettlementState& state);
 
 }  // namespace tvx

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "Format.h"
-#include "UnitConversion.h"
+#include "Constants.h"
 
 namespace tvx {
 

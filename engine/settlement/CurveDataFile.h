@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "CaseHandOver.h"
+#include "SettlementState.h"
 #include "LoadSettlementSolver.h"
 #include "LoadTransferCurves.h"
 #include "SettlementUnits.h"

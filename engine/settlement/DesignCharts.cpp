@@ -3,15 +3,12 @@
 #include <algorithm>
 #include <string>
 
+#include "Constants.h"
 #include "Format.h"
 
 namespace tvx {
 namespace {
 
-constexpr float kInchesPerFt = 12.0f;
-constexpr float kInchesPerM = 39.37f;
-constexpr float kLbPerTon = 2000.0f;
-constexpr float kLbPerKn = 224.82f;
 constexpr int kColumnsPerBlock = 7;
 
 struct ChartExtent {
@@ -20,22 +17,22 @@ struct ChartExtent {
   int lengths = 0;
 };
 
-ChartExtent ExtentOf(const EngineState& state) {
-  const ChartStore& c = state.run.chart;
-  return {std::clamp(state.problem.NPOINTPD, 0, kMaxChartSettlements), std::clamp(c.NDIAC, 0, kMaxChartDiameters),
-          std::clamp(c.NLENC, 0, kMaxChartLengths)};
+ChartExtent ExtentOf(const SettlementState& state) {
+  const ChartStore& c = state.settlement.chart;
+  return {std::clamp(state.problem.NPOINTPD, 0, kMaxChartSettlements), std::clamp(c.NDIAC, 0, kMaxRunDiameters),
+          std::clamp(c.NLENC, 0, kMaxRunLengths)};
 }
 
 // Column blocks of diameters: 1 to 7, 8 to 14, 15 to 20 as far as the diameters reach (one
 // block, possibly empty, when there are fewer than 8).
 int BlockCount(int diameters) { return diameters < 8 ? 1 : diameters < 15 ? 2 : 3; }
 
-void WriteChartReport(EngineState& state, const ChartExtent& n) {
+void WriteChartReport(SettlementState& state, const ChartExtent& n) {
   const ProblemRecord& p = state.problem;
-  const ChartStore& c = state.run.chart;
+  const ChartStore& c = state.settlement.chart;
   const bool si = p.IsSI();
-  const float inchesPerLength = si ? kInchesPerM : kInchesPerFt;
-  const float lbPerLoad = si ? kLbPerKn : kLbPerTon;
+  const float inchesPerLength = si ? kInchesPerMetreAsTabulated : kInchesPerFoot;
+  const float lbPerLoad = si ? kLbPerKnAsTabulated : kLbPerTon;
   UnitTable& u = state.units;
 
   u.WriteEmpty(kUnitReport, 3);
@@ -73,15 +70,15 @@ void WriteChartReport(EngineState& state, const ChartExtent& n) {
 // Plot-data section: the counts; per settlement its value, then per diameter its value
 // (inches, SI metres) followed by one line per length with the length in inches and the
 // load in pounds (both unit systems).
-void WriteChartPlotData(EngineState& state, const ChartExtent& n) {
+void WriteChartPlotData(SettlementState& state, const ChartExtent& n) {
   const ProblemRecord& p = state.problem;
-  const ChartStore& c = state.run.chart;
+  const ChartStore& c = state.settlement.chart;
   UnitTable& u = state.units;
   u.Write(kUnitPlot, Record().FreeInt(n.settlements).FreeInt(n.diameters).FreeInt(n.lengths));
   for (int i = 1; i <= n.settlements; ++i) {
     u.Write(kUnitPlot, Record().FreeReal(p.PDSETT[i]));
     for (int j = 1; j <= n.diameters; ++j) {
-      const float diameter = p.IsSI() ? c.diameterIn[j] / kInchesPerM : c.diameterIn[j];
+      const float diameter = p.IsSI() ? c.diameterIn[j] / kInchesPerMetreAsTabulated : c.diameterIn[j];
       u.Write(kUnitPlot, Record().F(10, 4, diameter));
       for (int k = 1; k <= n.lengths; ++k)
         u.Write(kUnitPlot, Record().FreeReal(c.lengthIn[k]).FreeReal(c.load[k][j][i]));
@@ -91,7 +88,7 @@ void WriteChartPlotData(EngineState& state, const ChartExtent& n) {
 
 }  // namespace
 
-void WriteDesignCharts(EngineState& state) {
+void WriteDesignCharts(SettlementState& state) {
   if (state.problem.ICHART != 1) return;
   const ChartExtent n = ExtentOf(state);
   WriteChartReport(state, n);

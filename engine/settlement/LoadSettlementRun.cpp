@@ -6,10 +6,10 @@
 
 #include "CurveDataFile.h"
 #include "Format.h"
+#include "MessageBanners.h"
 #include "LoadSettlementSolver.h"
 #include "LoadTransferCurves.h"
 #include "PlotDataFile.h"
-#include "RunEngine.h"
 #include "RunStatus.h"
 #include "SettlementUnits.h"
 #include "SoilProfile.h"
@@ -40,22 +40,22 @@ struct RunInputs {
   int tipSoil = 0;
 };
 
-RunInputs GatherInputs(const EngineState& state) {
+RunInputs GatherInputs(const SettlementState& state) {
   const ProblemRecord& p = state.problem;
   const CaseHandOver& h = state.handOver;
   RunInputs in;
   in.out.si = p.IsSI();
-  in.L = h.tipDepth * kInPerFoot;
-  in.D = h.D * kInPerFoot;
-  in.Db = std::max(h.Db, h.D) * kInPerFoot;
-  in.Hb = h.H * kInPerFoot;
+  in.L = h.tipDepth * kInchesPerFoot;
+  in.D = h.D * kInchesPerFoot;
+  in.Db = std::max(h.Db, h.D) * kInchesPerFoot;
+  in.Hb = h.H * kInchesPerFoot;
   in.Ec = in.out.si ? p.EcInput / kKpaPerPsi : p.EcInput;
   in.QB = h.QB * kLbPerTon;
   in.NSEG = h.NSEG;
-  in.ZSKIP = p.TOPLENG * kInPerFoot;
+  in.ZSKIP = p.TOPLENG * kInchesPerFoot;
   // The capacity analysis stores a step at the shaft length z + BS + H taken to a whole foot,
   // so the side of a shaft of length L ends that whole-foot length above its tip.
-  in.sideEnd = (h.tipDepth - RoundToWholeFoot(h.HBS)) * kInPerFoot;
+  in.sideEnd = (h.tipDepth - RoundToWholeFoot(h.HBS)) * kInchesPerFoot;
   const int last = std::min(p.NLAYERS, kMaxLayerEntries);
   const int tip = (h.tipLayer >= 2 && h.tipLayer <= last) ? h.tipLayer : last;
   in.tipSoil = p.layer[tip].KSOIL;
@@ -83,7 +83,7 @@ void WriteTableRow(UnitTable& units, float topLoad, float topMove, float tipLoad
 void WriteNoConvergenceWarning(UnitTable& units, const ShaftSolution& sol) {
   for (int unit : {kUnitReport, kUnitRunNotes}) {
     units.WriteEmpty(unit);
-    units.Write(unit, Record().X(29).T("**** WARNING ****"));
+    units.Write(unit, Record().X(29).T(kWarningMark));
     units.Write(unit, Record().X(5).T(kNoConvergenceLine1).I(6, kSegmentRoundLimit).T(" ROUNDS"));
     units.Write(unit, Record()
                           .X(5)
@@ -119,18 +119,18 @@ bool BuildSideCurves(UnitTable& units, const LayerProfile& profile, const SideTa
   return true;
 }
 
-void DefinedSettlementPass(EngineState& state, const RunInputs& in, const ShaftModel& shaft, const ShaftSoil& soil,
+void DefinedSettlementPass(SettlementState& state, const RunInputs& in, const ShaftModel& shaft, const ShaftSoil& soil,
                            const QwCurve& qw) {
   UnitTable& units = state.units;
   const ProblemRecord& p = state.problem;
   const CaseHandOver& h = state.handOver;
-  const SettlementTable& solved = state.run.results[kTrendBound];
-  ChartStore& chart = state.run.chart;
+  const SettlementTable& solved = state.settlement.results[kTrendBound];
+  ChartStore& chart = state.settlement.chart;
   const int count = std::clamp(p.NPOINTPD, 0, kMaxChartSettlements);
   const int li = h.lengthIndex;
   const int di = h.diameterIndex;
-  const bool inStore = li >= 1 && li <= kMaxChartLengths && di >= 1 && di <= kMaxChartDiameters;
-  const float tipArea = 0.7854f * (in.Db > in.D ? in.Db * in.Db : in.D * in.D);
+  const bool inStore = li >= 1 && li <= kMaxRunLengths && di >= 1 && di <= kMaxRunDiameters;
+  const float tipArea = kQuarterPiAsTabulated * (in.Db > in.D ? in.Db * in.Db : in.D * in.D);
 
   units.Write(kUnitChart, Record()
                               .FreeInt(p.NPOINTPD)
@@ -142,7 +142,7 @@ void DefinedSettlementPass(EngineState& state, const RunInputs& in, const ShaftM
   std::vector<ShaftSolution> solutions;
   for (int i = 1; i <= count; ++i) {
     float m = TipMovementForSettlement(solved.TOPMV, solved.TIPMV, p.PDSETT[i]);
-    if (in.out.si) m *= kInPerM;
+    if (in.out.si) m *= kInchesPerMetreAsTabulated;
     units.Write(kUnitChart, Record().FreeInt(di).FreeReal(in.D).FreeReal(m).FreeReal(tipArea));
     const float tipLoad = m <= kNoTipMovement ? 0.0f : CurveValueAt(qw.QWW, qw.QWQ, m);
     ShaftSolution sol = SolveShaft(shaft, soil, m, tipLoad, kDefinedSettlementRoundLimit);
@@ -170,10 +170,10 @@ void DefinedSettlementPass(EngineState& state, const RunInputs& in, const ShaftM
 
 }  // namespace
 
-void ComputeLoadSettlement(EngineState& state, int& status) {
+void ComputeLoadSettlement(SettlementState& state, int& status) {
   UnitTable& units = state.units;
   const CaseHandOver& h = state.handOver;
-  RunHandOver& run = state.run;
+  SettlementRunValues& run = state.settlement;
   const int KBOUND = run.KBOUND;
   const RunInputs in = GatherInputs(state);
   const SettlementUnits& out = in.out;
@@ -243,21 +243,21 @@ void ComputeLoadSettlement(EngineState& state, int& status) {
   if (state.problem.ICHART != 0 && KBOUND == kTrendBound) DefinedSettlementPass(state, in, shaft, soil, qw);
 }
 
-void WriteLastTzData(EngineState& state) {
-  if (!state.run.tzData) return;
+void WriteLastTzData(SettlementState& state) {
+  if (!state.settlement.tzData) return;
   UnitTable& units = state.units;
   if (units.OpenWrite(kUnitTzData, kTzDataFileName)) {
-    WriteTzDataListing(units, *state.run.tzData);
+    WriteTzDataListing(units, *state.settlement.tzData);
     units.Close(kUnitTzData);
   }
-  state.run.tzData.reset();
+  state.settlement.tzData.reset();
 }
 
-void ComputeAdditionalTzCurves(EngineState& state, int& status) {
+void ComputeAdditionalTzCurves(SettlementState& state, int& status) {
   UnitTable& units = state.units;
   const ProblemRecord& p = state.problem;
   const CaseHandOver& h = state.handOver;
-  const int KBOUND = state.run.KBOUND;
+  const int KBOUND = state.settlement.KBOUND;
   const RunInputs in = GatherInputs(state);
   const LayerProfile profile = BuildLayerProfile(p, h);
   const SideTable table{h.sideDepthIn, h.sideUnitPsi, std::is_sorted(h.sideDepthIn.begin(), h.sideDepthIn.end())};
@@ -266,7 +266,7 @@ void ComputeAdditionalTzCurves(EngineState& state, int& status) {
   if (KBOUND == kTrendBound) WriteTzPlotCount(units, count);
   std::vector<TzCurve> curves;
   for (int k = 1; k <= count; ++k) {
-    const float z = p.TZDEP[k] * kInPerFoot;
+    const float z = p.TZDEP[k] * kInchesPerFoot;
     const ProfileValue pv = ProfileSideResistanceAtDepth(profile, z);
     if (pv.beyond) {
       WriteDepthBeyondProfileWarning(units, z);

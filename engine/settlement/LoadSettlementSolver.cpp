@@ -2,13 +2,13 @@
 
 #include <cmath>
 
+#include "Constants.h"
+
 namespace tvx {
 namespace {
 
-constexpr float kPi = 3.1416f;         // side area of a segment
-constexpr float kQuarterPi = 0.7854f;  // cross-section areas
-
-float Area(float diameter) { return kQuarterPi * diameter * diameter; }
+// Cross-section areas and the side areas of the segments take pi as the solver tabulates it.
+float Area(float diameter) { return kQuarterPiAsTabulated * diameter * diameter; }
 
 // One curve's load transfer at movement w.
 float CurveAt(const TzCurve& c, float w) { return CurveValueAt(c.TZW, c.TZT, w); }
@@ -18,13 +18,9 @@ float CurveAt(const TzCurve& c, float w) { return CurveValueAt(c.TZW, c.TZT, w);
 ShaftModel BuildShaftModel(float L, float D, float Db, float Hb, float Ec, int NSEG, float ZSKIP, float sideEnd) {
   ShaftModel s;
   s.L = L;
-  s.D = D;
-  s.Db = Db;
-  s.Hb = Hb;
-  s.Ec = Ec;
   s.NSEG = NSEG > 0 ? NSEG : 0;
   s.h = s.NSEG > 0 ? L / static_cast<float>(s.NSEG) : 0.0f;
-  s.As = kPi * D * s.h;
+  s.As = kPiAsTabulated * D * s.h;
   s.ZSKIP = ZSKIP;
   s.sideEnd = sideEnd;
   s.aeDepth = {0.0f, L - Hb, L};

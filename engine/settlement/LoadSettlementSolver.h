@@ -9,7 +9,7 @@
 #include <array>
 #include <vector>
 
-#include "CaseHandOver.h"
+#include "SettlementState.h"
 #include "LoadTransferCurves.h"
 
 namespace tvx {
@@ -28,10 +28,6 @@ constexpr float kNoTipMovement = 1e-10f;
 // The shaft of one case as the solver sees it.
 struct ShaftModel {
   float L = 0.0f;      // shaft length
-  float D = 0.0f;      // stem diameter
-  float Db = 0.0f;     // base diameter (D for a straight shaft)
-  float Hb = 0.0f;     // bell height, end of stem to base
-  float Ec = 0.0f;     // concrete modulus, psi
   int NSEG = 0;        // segments
   float h = 0.0f;      // segment length L / NSEG
   float As = 0.0f;     // side area of one segment

@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Constants.h"
 #include "Format.h"
+#include "MessageBanners.h"
 #include "SoilProfile.h"
 
 namespace tvx {
 namespace {
 
-constexpr float kInPerFt = 12.0f;
 constexpr float kThinLayer = 1e-12f;        // a layer no thicker than this gets 0.1 in
 constexpr float kThinLayerBottom = 0.1f;    // in
 constexpr float kNextLayerOffset = 12.01f;  // first curve of a lower layer below its top, in
@@ -48,8 +49,6 @@ constexpr std::array<Row, 3> kClayTipShare = {{
 
 int BoundRow(int KBOUND) { return std::clamp(KBOUND, 1, 3) - 1; }
 
-bool UsesSandTip(int ksoil) { return ksoil == kSand || ksoil == kGravellySand || ksoil == kGravel; }
-
 float Between(float x0, float y0, float x1, float y1, float x) { return InterpolateBetween(x0, y0, x1, y1, x); }
 
 // The first index k in [from, n) with v[k] > z, or n. Where v never decreases the halving
@@ -69,14 +68,14 @@ void LayerEndValues(const CaseHandOver& h, float topFt, float botFt, float& vTop
   const std::size_t n = std::min(h.sideDepthIn.size(), h.sideUnitPsi.size());
   bool found = false;
   for (std::size_t k = 0; k < n; ++k) {
-    const float z = h.sideDepthIn[k] / kInPerFt;
+    const float z = h.sideDepthIn[k] / kInchesPerFoot;
     if (z <= topFt || z > botFt + 1e-3f) continue;
     if (!found) vTop = h.sideUnitPsi[k];
     vBot = h.sideUnitPsi[k];
     found = true;
   }
   if (found) return;
-  if (n == 0 || botFt <= h.sideDepthIn[0] / kInPerFt) {
+  if (n == 0 || botFt <= h.sideDepthIn[0] / kInchesPerFoot) {
     vTop = vBot = 0.0f;
   } else {
     vTop = vBot = h.sideUnitPsi[n - 1];
@@ -90,8 +89,8 @@ LayerProfile BuildLayerProfile(const ProblemRecord& problem, const CaseHandOver&
   const int last = std::min(problem.NLAYERS, kMaxLayerEntries);
   for (int i = 2; i <= last; ++i) {
     const LayerEntry& layer = problem.layer[i];
-    float t = layer.XTOPSNAP * kInPerFt;
-    float b = layer.XBOTSNAP * kInPerFt;
+    float t = layer.XTOPSNAP * kInchesPerFoot;
+    float b = layer.XBOTSNAP * kInchesPerFoot;
     if (b - t <= kThinLayer) b = t + kThinLayerBottom;
     if (!p.top.empty()) t = p.bot.back();
     p.top.push_back(t);
@@ -159,7 +158,7 @@ TzCurve BuildSideCurve(int serial, float ZTZ, int ksoil, float tmax, float D, in
 }
 
 QwCurve BuildTipCurve(int ksoil, float Db, float QB, int KBOUND) {
-  const Row& share = (UsesSandTip(ksoil) ? kSandTipShare : kClayTipShare)[BoundRow(KBOUND)];
+  const Row& share = (IsCohesionless(ksoil) ? kSandTipShare : kClayTipShare)[BoundRow(KBOUND)];
   QwCurve c;
   for (int p = 0; p < kCurvePoints; ++p) {
     c.QWW[p] = kTipRatio[p] * Db;
@@ -179,14 +178,14 @@ int SoilTypeAtDepth(const LayerProfile& profile, float z) {
 }
 
 void WriteDepthBeyondProfileWarning(UnitTable& units, float z) {
-  units.Write(kUnitReport, Record().X(29).T("**** WARNING ****"));
+  units.Write(kUnitReport, Record().X(29).T(kWarningMark));
   units.Write(kUnitReport,
               Record().X(5).T("THE VALUE OF X =").E(10, 3, z).T(" IS BEYOND THE EXTENT OF THE INPUT STRENGTH CURVE 1"));
 }
 
 void WriteTipBeyondProfileWarning(UnitTable& units, float L) {
   for (int unit : {kUnitReport, kUnitRunNotes}) {
-    units.Write(unit, Record().X(29).T("**** WARNING ****"));
+    units.Write(unit, Record().X(29).T(kWarningMark));
     units.Write(unit, Record().X(5).T("THE VALUE OF X =").E(9, 2, L).T(" IS BEYOND THE EXTENT OF THE INPUT STRENGTH CURVE"));
   }
 }

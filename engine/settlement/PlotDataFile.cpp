@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "Format.h"
-#include "UnitConversion.h"
+#include "Constants.h"
 
 namespace tvx {
 namespace {
@@ -41,9 +41,9 @@ void WritePointLines(UnitTable& units, const TzCurve& curve, const SettlementUni
     units.Write(kUnitTzPlot, Record().FreeReal(out.Transfer(curve.TZT[p])).FreeReal(out.Movement(curve.TZW[p])));
 }
 
-void EmitPlottedLine(EngineState& state, const HeldPlottedLine& line, int NBLK) {
+void EmitPlottedLine(SettlementState& state, const HeldPlottedLine& line, int NBLK) {
   UnitTable& units = state.units;
-  units.Write(kUnitPlot, Record().FreeInt(state.run.NLINES).FreeInt(line.NPTS).FreeInt(NBLK));
+  units.Write(kUnitPlot, Record().FreeInt(state.capacity.NLINES).FreeInt(line.NPTS).FreeInt(NBLK));
   for (const std::string& text : line.capacityLines) units.Write(kUnitPlot, text);
   const int blocks = NBLK == kPlotBlocksWithBounds ? 3 : 1;
   for (int b = 0; b < blocks; ++b) WriteSettlementBlock(units, line.blocks[static_cast<std::size_t>(b)]);
@@ -51,8 +51,8 @@ void EmitPlottedLine(EngineState& state, const HeldPlottedLine& line, int NBLK) 
 
 // Writes the line when the run's block count is known, holds it otherwise. The first plotted
 // soil-tip case writes the held lines before its own, all with the bound blocks.
-void PlaceLine(EngineState& state, HeldPlottedLine line, bool tipInSoil) {
-  RunHandOver& run = state.run;
+void PlaceLine(SettlementState& state, HeldPlottedLine line, bool tipInSoil) {
+  SettlementRunValues& run = state.settlement;
   if (tipInSoil && !run.plottedSoilTip) {
     run.plottedSoilTip = true;
     for (const HeldPlottedLine& held : run.heldLines) EmitPlottedLine(state, held, kPlotBlocksWithBounds);
@@ -66,7 +66,7 @@ void PlaceLine(EngineState& state, HeldPlottedLine line, bool tipInSoil) {
 
 }  // namespace
 
-void WritePlottedLine(EngineState& state, bool tipInSoil) {
+void WritePlottedLine(SettlementState& state, bool tipInSoil) {
   const CaseHandOver& h = state.handOver;
   const bool si = state.problem.IsSI();
   const float perFt = si ? kFtPerM : 1.0f;
@@ -88,11 +88,11 @@ void WritePlottedLine(EngineState& state, bool tipInSoil) {
     AppendFiveToALine(line.capacityLines, values, 7);
   }
   for (int bound = kTrendBound; bound <= kLowerBound; ++bound)
-    line.blocks[static_cast<std::size_t>(bound - kTrendBound)] = state.run.results[bound];
+    line.blocks[static_cast<std::size_t>(bound - kTrendBound)] = state.settlement.results[bound];
   PlaceLine(state, std::move(line), tipInSoil);
 }
 
-void WriteEmptyPlottedLine(EngineState& state) {
+void WriteEmptyPlottedLine(SettlementState& state) {
   HeldPlottedLine line;
   line.NPTS = 2;
   line.capacityLines.push_back(kSurfacePoint);
@@ -100,9 +100,9 @@ void WriteEmptyPlottedLine(EngineState& state) {
   PlaceLine(state, std::move(line), false);
 }
 
-void WriteHeldPlottedLines(EngineState& state) {
-  for (const HeldPlottedLine& held : state.run.heldLines) EmitPlottedLine(state, held, kPlotBlocksTrendOnly);
-  state.run.heldLines.clear();
+void WriteHeldPlottedLines(SettlementState& state) {
+  for (const HeldPlottedLine& held : state.settlement.heldLines) EmitPlottedLine(state, held, kPlotBlocksTrendOnly);
+  state.settlement.heldLines.clear();
 }
 
 void WriteTzPlotCount(UnitTable& units, int count) { units.Write(kUnitTzPlot, Record().FreeInt(count)); }

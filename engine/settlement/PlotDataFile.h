@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "EngineState.h"
+#include "SettlementState.h"
 #include "LoadSettlementSolver.h"
 #include "LoadTransferCurves.h"
 #include "SettlementUnits.h"
@@ -21,19 +21,19 @@ constexpr int kPlotBlocksWithBounds = 3;
 constexpr int kPlotBlocksTrendOnly = 0;
 
 // The plotted line of the case in state.handOver: the line header, the capacity curve and the
-// load-settlement blocks from state.run.results. tipInSoil: the case's curve came from the
+// load-settlement blocks from state.settlement.results. tipInSoil: the case's curve came from the
 // t-z analysis (so the run has bound curves). A line written before the run's first plotted
 // soil-tip case is held until that case or the end of the analysis decides its block count.
-void WritePlottedLine(EngineState& state, bool tipInSoil);
+void WritePlottedLine(SettlementState& state, bool tipInSoil);
 
 // A plotted line for a case whose profile gave no shaft-length row (nothing to hand on): the
 // header with the two surface points only and blocks of zeros, so the file still holds the
 // number of lines its header announces.
-void WriteEmptyPlottedLine(EngineState& state);
+void WriteEmptyPlottedLine(SettlementState& state);
 
 // End of the analysis: plotted lines still held (no plotted case had its tip in soil) are
 // written with the trend block alone.
-void WriteHeldPlottedLines(EngineState& state);
+void WriteHeldPlottedLines(SettlementState& state);
 
 // t-z scratch (.tv8t): a count line, a printed (additional) curve, a curve of the first case.
 void WriteTzPlotCount(UnitTable& units, int count);

@@ -5,25 +5,23 @@
 #include <cmath>
 #include <string>
 
+#include "Constants.h"
 #include "Format.h"
+#include "MessageBanners.h"
+#include "RockRules.h"
 #include "RockSocketTables.h"
 #include "SoilProfile.h"
-#include "UnitConversion.h"
+#include "Constants.h"
+#include "WeakRockSocket.h"
 #include "WeakRockTables.h"
 
 namespace tvx {
 namespace {
 
 constexpr float kMinDiameter = 0.001f;      // ft; a smaller diameter is missing
-constexpr float kTonsToKn = 8.896f;         // output conversion of the rock curves
-constexpr float kInchesPerFt = 12.0f;
 constexpr float kSideFullMovement = 0.017f; // ft of head movement that mobilizes the overburden
 constexpr float kNoSideChange = 1e-20f;     // tons; a smaller layer side resistance is none
 constexpr int kCarryRoundsLimit = 100;      // rounds of the layer carry before the last value holds
-constexpr float kPsfPerTsfRock = 2000.0f;
-constexpr float kTan30 = 0.57735187f;
-
-bool IsSocketRockType(int KSOIL) { return KSOIL == kWeakRock || KSOIL == kStrongRockBoth; }
 
 // Warnings of the rock-socket curves (run notes). Every text exists here only.
 enum class CurveNote : int {
@@ -72,7 +70,7 @@ constexpr std::array<NoteText, static_cast<int>(CurveNote::kCount)> kNoteTexts =
 
 // The case as the rock methods see it.
 struct RockCase {
-  EngineState& state;
+  SettlementState& state;
   const ProblemRecord& p;
   const CaseHandOver& h;
   SettlementTable& table;
@@ -81,8 +79,8 @@ struct RockCase {
   float zT = 0.0f;  // depth of the tip below the top of the tip layer, ft
   std::array<bool, static_cast<int>(CurveNote::kCount)> noted{};
 
-  RockCase(EngineState& s)
-      : state(s), p(s.problem), h(s.handOver), table(s.run.results[1]), T(s.handOver.tipLayer), L(s.handOver.tipDepth) {}
+  RockCase(SettlementState& s)
+      : state(s), p(s.problem), h(s.handOver), table(s.settlement.results[1]), T(s.handOver.tipLayer), L(s.handOver.tipDepth) {}
 
   bool SI() const { return p.IsSI(); }
   const LayerEntry& Layer(int e) const { return p.layer[e]; }
@@ -104,7 +102,7 @@ struct RockCase {
     noted[i] = true;
     UnitTable& u = state.units;
     u.WriteEmpty(kUnitRunNotes);
-    u.Write(kUnitRunNotes, Record().X(5).T("*********************WARNING**********************"));
+    u.Write(kUnitRunNotes, Record().X(5).T(kWarningBanner));
     u.Write(kUnitRunNotes,
             Record().X(5).T("ROCK-SOCKET SETTLEMENT, CASE").I(5, h.caseNumber).T(", LAYER NO").I(3, T - 1));
     u.Write(kUnitRunNotes, Record().X(5).T(kNoteTexts[i].line1));
@@ -130,7 +128,7 @@ bool LocateTip(RockCase& c) {
   return true;
 }
 
-void WriteRockHeading(EngineState& state) {
+void WriteRockHeading(SettlementState& state) {
   UnitTable& u = state.units;
   u.WriteEmpty(kUnitReport, 2);
   u.Write(kUnitReport, Record().X(15).T("       LOAD SETTLEMENT RELATIONSHIP      "));
@@ -153,14 +151,14 @@ void ConvertToOutputUnits(RockCase& c, bool convertTip) {
     if (!(t.TOPMV[k] > 0.0f)) continue;
     if (c.SI()) {
       t.TOPMV[k] /= kFtPerM;
-      t.TOPLOAD[k] *= kTonsToKn;
+      t.TOPLOAD[k] *= kKnPerTonAsTabulated;
       if (convertTip) {
         t.TIPMV[k] /= kFtPerM;
-        t.TIPLOAD[k] *= kTonsToKn;
+        t.TIPLOAD[k] *= kKnPerTonAsTabulated;
       }
     } else {
-      t.TOPMV[k] *= kInchesPerFt;
-      if (convertTip) t.TIPMV[k] *= kInchesPerFt;
+      t.TOPMV[k] *= kInchesPerFoot;
+      if (convertTip) t.TIPMV[k] *= kInchesPerFoot;
     }
   }
 }
@@ -199,7 +197,7 @@ struct Carried {
 };
 Carried CarryThroughOverburden(RockCase& c, int above, float P, float m0, float D, float Ec, int pass) {
   Carried out{P, m0};
-  const float stiffness = 0.7854f * Ec * D * D * D;
+  const float stiffness = kQuarterPiAsTabulated * Ec * D * D * D;
   float Pb = P;
   float mb = m0;
   for (int j = above; j >= 2; --j) {
@@ -229,23 +227,14 @@ Carried CarryThroughOverburden(RockCase& c, int above, float P, float m0, float 
   return out;
 }
 
-}  // namespace
-
-bool IsRockTipType(int KSOIL) { return KSOIL >= kStrongRock && KSOIL <= kStrongRockBoth; }
-
-void ComputeStrongRockSettlement(EngineState& state) {
-  RockCase c(state);
-  if (!StartRockCurve(c)) return;
-  const ProblemRecord& p = c.p;
-  const int T = c.T;
-  const float L = c.L;
+// The curve of a tip in layer entry T at depth L (ft), Ec the shaft modulus (tsf).
+void StrongRockCurve(RockCase& c, const ProblemRecord& /*p*/, int T, float L, float Ec) {
   const float D = c.h.D;
-  const float Ec = p.Ec;
 
   // The rock zone: the unbroken run of rock layers (types 4 to 7) that ends in the tip
   // layer; `above` is the last entry above it (1 when the rock starts at the surface).
   int nr = 0;
-  while (T - nr >= 2 && IsRockTipType(c.Layer(T - nr).KSOIL)) ++nr;
+  while (T - nr >= 2 && IsRockLike(c.Layer(T - nr).KSOIL)) ++nr;
   const int above = T - nr;
   const float Zr = c.Z(above);
   const float Ls = L - Zr;
@@ -275,7 +264,7 @@ void ComputeStrongRockSettlement(EngineState& state) {
   const float I = LookupInfluenceFactor(Ls / B, Ec / Em);
   const float Qr = c.QS(T) - c.QS(above) + c.h.QB;  // load the rock zone can carry, tons
   const float QSa = c.QS(above);                    // side resistance of the overburden, tons
-  const float AE = 0.7854f * Ec * B * B;
+  const float AE = kQuarterPiAsTabulated * Ec * B * B;
   const float B2Em = B * B * Em;
   const float mFull = Qr * I / B2Em;  // relative movement at which the socket carries Qr
 
@@ -310,39 +299,23 @@ void ComputeStrongRockSettlement(EngineState& state) {
   KeepFiniteTable(c);
 }
 
-void ComputeWeakRockSettlement(EngineState& state) {
-  RockCase c(state);
-  if (!StartRockCurve(c)) return;
-  const ProblemRecord& p = c.p;
-  const int T = c.T;
-  const float L = c.L;
-  const float Ec = p.Ec;
+// The curve of a tip in layer entry T at depth L (ft), Ec the shaft modulus (tsf).
+void WeakRockCurve(RockCase& c, const ProblemRecord& p, int T, float L, float Ec) {
 
-  // Rock top and socket layer: the walk from the surface to the first weak or strong rock
-  // layer whose bottom reaches the tip; the rock top is the top of the first such layer met
-  // (a rock starting at the surface lets a later one set it).
-  float zr = 0.0f;
-  int socket = 0;
-  const int last = std::min(p.NLAYERS, kMaxLayerEntries);
-  for (int e = 2; e <= last; ++e) {
-    if (!IsSocketRockType(c.Layer(e).KSOIL)) continue;
-    if (zr < 0.0001f) zr = c.Layer(e).XTOPSNAP;
-    if (c.Layer(e).XBOTSNAP >= L - 1e-4f) {
-      socket = e;
-      break;
-    }
-  }
-  if (socket == 0) return c.Abandon(CurveNote::kNoSocketLayer);
-  float Lc = std::max(c.Layer(socket).BDS.bot, L - zr);
+  // The socket that reaches the tip, and the socket length.
+  const RockSocket socket = FindRockSocket(p, std::min(p.NLAYERS, kMaxLayerEntries), L);
+  if (socket.entry == 0) return c.Abandon(CurveNote::kNoSocketLayer);
+  const float zr = socket.zr;
+  float Lc = std::max(c.Layer(socket.entry).BDS.bot, L - zr);
   if (Lc < 0.0f) Lc = 1.0f;
   if (!(Lc > 0.0f)) return c.Abandon(CurveNote::kNoSocketLength);
 
   const LayerEntry& tip = c.Layer(T);
-  const float slump = c.SI() ? c.AtTip(tip.SLUMP) * 1000.0f / kMmPerIn : c.AtTip(tip.SLUMP);
+  const float slump = SlumpInInches(p, c.AtTip(tip.SLUMP));
   const float RQD = c.AtTip(tip.RQD);
   const float qu = c.AtTip(tip.QUR);
   const float Ei = c.AtTip(tip.EL);
-  const float phiRc = c.AtTip(tip.PHIRC) * 3.1416f / 180.0f;
+  const float phiRc = InterfaceAngle(c.AtTip(tip.PHIRC));
   float B = c.AtTip(tip.BDS);
   if (!(B >= kMinDiameter) || !std::isfinite(B)) {
     c.Note(CurveNote::kSocketDiameterZero);
@@ -350,20 +323,16 @@ void ComputeWeakRockSettlement(EngineState& state) {
   }
   if (!(B >= kMinDiameter)) return c.Abandon(CurveNote::kShaftDiameterZero);
   const int ICOND = tip.ICOND;
-  const bool rough = ICOND == 1 || ICOND == 3;
+  const bool rough = IsRoughInterface(ICOND);
 
-  // Normal stress of the fluid concrete at the socket's mid-depth (at most 40 ft down).
-  const float zc = std::clamp(L - Lc / 2.0f, 0.0f, 40.0f);
-  const float M = LookupConcretePressureFactor(slump, zc);
-  const float sigmaN = 150.0f * zc * M;
+  // The fluid concrete at the socket's mid-depth, and the maximum side shear (psf).
+  const float zc = std::clamp(L - Lc / 2.0f, 0.0f, kMaxConcreteHeadFt);
+  const float sigmaN = FluidConcreteStress(slump, zc);
   const float alpha = LookupAdhesionFactor(sigmaN / kAtmospherePsf, qu);
-
-  // Maximum side shear (psf), reduced for the jointing of the rock mass.
   const float ratio = LookupModulusRatio(RQD, ICOND);
-  float fa = rough ? 0.5f * qu : alpha * qu * std::tan(phiRc) / kTan30;
-  fa *= LookupShearReduction(ratio);
+  float fa = MaximumSideShear(rough, qu, alpha, phiRc, ratio);
   const float Em = Ei * ratio;  // tsf
-  const float EmPsf = kPsfPerTsfRock * Em;
+  const float EmPsf = kPsfPerTsf * Em;
   if (!(Em > 0.0f) || !std::isfinite(Em)) return c.Abandon(CurveNote::kRockModulusZero);
   if (!(Ec > 0.0f)) return c.Abandon(CurveNote::kConcreteModulusZero);
   const bool strength = qu > 0.0f;
@@ -373,84 +342,52 @@ void ComputeWeakRockSettlement(EngineState& state) {
   }
   const float n = !strength ? 0.0f : rough ? sigmaN / qu : LookupFactorN(EmPsf / sigmaN, qu / kAtmospherePsf);
 
-  const float r = std::sqrt(Lc / B);
-  const float g = std::log10(Ec / Em);
-  const float gamma1 = 0.37f * r + 0.13f - 0.15f * (r - 1.0f) * g;
-  const float gamma2 = 1.14f * r - 0.44f - 0.05f * (r - 1.0f) * g;
-
-  float Tf = 0.0f;  // tip factor, Em in tsf
-  if (gamma1 > 0.0f) {
-    const float c1 = 1.0f + Lc / B;
-    const float X = 200.0f * c1 * (r - gamma2) / (957.5597f * Lc * gamma1);
-    if (X > 0.0f)
-      Tf = 2.0f * Em * 0.64159197f * (Lc / B) * std::pow(X, 0.67f) / c1;
-    else if (strength)
-      c.Note(CurveNote::kWeakRockFactors);
-  } else if (strength) {
-    c.Note(CurveNote::kWeakRockFactors);
-  }
+  const SocketFactors factors = ComputeSocketFactors(Lc, B, Ec, Em);
+  const TipFactor tipFactor = ComputeTipFactor(factors, Lc, B, Em);
+  if (!tipFactor.defined && strength) c.Note(CurveNote::kWeakRockFactors);
 
   SettlementTable& t = c.table;
-  const float sideCap = 2000.0f * c.QS(T);
+  const float sideCap = kLbPerTon * c.QS(T);
   for (int k = 0; k < kSettlementPoints; ++k) {
     const float wt = WeakRockMovementRatio(k) * B;  // socket-top movement, ft
     t.TOPMV[k] = wt;
     float fr = 0.0f;  // mobilized side shear, psf
-    if (gamma1 > 0.0f && fa > 0.0f) {
-      const float K = EmPsf * gamma2 * wt / (3.1416f * Lc * fa * gamma1);
-      float omega = K;
-      if (K > n) {
-        const float den = 1.0f - 2.0f * n + K;
-        if (den > 1e-6f) {
-          omega = n + (K - n) * (1.0f - n) / den;
-        } else {
-          omega = 1.0f;  // the blend has no value here: the full side shear
-          c.Note(CurveNote::kWeakRockFactors);
-        }
-      }
-      fr = omega * fa;
+    if (factors.gamma1 > 0.0f && fa > 0.0f) {
+      bool defined = true;
+      fr = MobilizedShearShare(SideShearRatio(factors, EmPsf, wt, Lc, fa), n, defined) * fa;
+      if (!defined) c.Note(CurveNote::kWeakRockFactors);
     }
-    const float Qb =
-        std::max(0.0f, 0.7854f * B * B * std::min(2.5f * qu, 20.88f * Tf * std::pow(304.8f * wt, 0.67f)));  // lb
-    const float Qs = std::min(sideCap, 2000.0f * c.state.run.QSW + 3.1416f * B * Lc * fr);  // lb
-    t.TOPLOAD[k] = (Qs + Qb) / 2000.0f;
+    const float Qb = std::max(0.0f, WeakRockBaseLoad(B, qu, tipFactor, wt));                         // lb
+    const float Qs = std::min(sideCap, kLbPerTon * c.state.capacity.QSW + kPiAsTabulated * B * Lc * fr);  // lb
+    t.TOPLOAD[k] = (Qs + Qb) / kLbPerTon;
     t.TIPLOAD[k] = 0.0f;
     t.TIPMV[k] = 0.0f;
   }
 
   // Movement at the head: the socket-top movement plus the elastic shortening of the shaft
-  // above the socket (inches, from the load in tons).
-  const float EcPsi = Ec * 2000.0f / 144.0f;
+  // above the socket, inches from the load in tons: (L - Lc) 12 x 2000 P / (Ec (psi) 0.7854
+  // (12 B)^2).
+  const float EcPsi = Ec * kPsfPerTsf / kPsfPerPsi;
   for (int k = 0; k < kSettlementPoints; ++k) {
     if (!(t.TOPMV[k] > 0.0f)) continue;
-    const float delta = (L - Lc) * 24000.0f * t.TOPLOAD[k] / (EcPsi * 113.097595f * B * B);
+    const float delta = (L - Lc) * (kInchesPerFoot * kLbPerTon) * t.TOPLOAD[k] /
+                        (EcPsi * (kQuarterPiAsTabulated * kPsfPerPsi) * B * B);
     if (c.SI()) {
-      t.TOPMV[k] = t.TOPMV[k] / kFtPerM + 0.0254f * delta;
-      t.TOPLOAD[k] *= kTonsToKn;
+      t.TOPMV[k] = t.TOPMV[k] / kFtPerM + kMetresPerInch * delta;
+      t.TOPLOAD[k] *= kKnPerTonAsTabulated;
     } else {
-      t.TOPMV[k] = kInchesPerFt * t.TOPMV[k] + delta;
+      t.TOPMV[k] = kInchesPerFoot * t.TOPMV[k] + delta;
     }
   }
   KeepFiniteTable(c);
 }
 
-void ComputeDecomposedRockSettlement(EngineState& state) {
-  RockCase c(state);
-  if (!StartRockCurve(c)) return;
-  const ProblemRecord& p = c.p;
-  const int T = c.T;
-  const float L = c.L;
-  const float Ec = p.Ec;
+// The curve of a tip in layer entry T at depth L (ft), Ec the shaft modulus (tsf).
+void DecomposedRockCurve(RockCase& c, const ProblemRecord& p, int T, float L, float Ec) {
   const LayerEntry& tip = c.Layer(T);
-  auto thickness = [&](int e) { return c.Layer(e).XBOTSNAP - c.Layer(e).XTOPSNAP; };
 
   // Effective vertical stress at the middle of the tip layer (psf).
-  float sigmaV = 0.0f;
-  for (int e = 2; e < T; ++e) sigmaV += 0.5f * (c.Layer(e).GAMMA.top + c.Layer(e).GAMMA.bot) * thickness(e);
-  sigmaV += 0.25f * (tip.GAMMA.top + tip.GAMMA.bot) * thickness(T);
-  const float zm = tip.XBOTSNAP - 0.5f * thickness(T);
-  const float u = zm >= p.WTD ? kWaterUnitWeight * (zm - p.WTD) : 0.0f;
-  float sigma = sigmaV - u;
+  float sigma = MidLayerEffectiveStress(p, T);
 
   const float N = std::max(c.AtTip(tip.BLOWS), 0.0f);
   const float B = c.AtTip(tip.BDS);
@@ -467,46 +404,47 @@ void ComputeDecomposedRockSettlement(EngineState& state) {
   float E = 0.0f;
   float rho = 0.0f;
   if (tip.EL.bot > 0.001f) {
-    E = kPsfPerTsfRock * c.AtTip(tip.EL);
+    E = kPsfPerTsf * c.AtTip(tip.EL);
     rho = (tip.EL.top + tip.EL.bot) / (2.0f * tip.EL.bot);
   } else {
-    E = 46545.4f * std::pow(N, 0.82f);  // 22 pa N^0.82
+    E = 22.0f * kAtmospherePsf * std::pow(N, 0.82f);  // 22 pa N^0.82
     rho = tip.BLOWS.top / tip.BLOWS.bot;
   }
   if (!(E > 0.0f) || !std::isfinite(E)) return c.Abandon(CurveNote::kRockModulusZero);
   if (!(Ec > 0.0f)) return c.Abandon(CurveNote::kConcreteModulusZero);
 
-  const float lambda = 5200.0f * Ec / E;
+  // lambda = Ec / G with Ec in psf and the shear modulus G = E / 2.6.
+  const float lambda = 2.6f * kPsfPerTsf * Ec / E;
   const float zetaArg = 2.0f * eta * (0.25f + 2.5f * (1.5f * rho - 0.25f));
   if (!(zetaArg > 1.0f) || !std::isfinite(zetaArg)) return c.Abandon(CurveNote::kElasticSolution);
   const float zeta = std::log(zetaArg);
   const float muL = 2.0f * eta * std::sqrt(2.0f / (zeta * lambda));
   if (!(muL > 0.0f) || !std::isfinite(muL)) return c.Abandon(CurveNote::kElasticSolution);
   const float tau = std::tanh(muL);
-  const float K = 5.6f * (1.0f + 8.0f * eta * tau / (4.7124f * lambda * muL)) /
-                  (26.666666f + 12.5664f * rho * eta * tau / (zeta * muL));
+  const float K = 5.6f * (1.0f + 8.0f * eta * tau / (1.5f * kPiAsTabulated * lambda * muL)) /
+                  (80.0f / 3.0f + 4.0f * kPiAsTabulated * rho * eta * tau / (zeta * muL));
   const float share = 1.0f - K / (2.1f * std::cosh(muL));
   if (!(share > 0.0f) || !std::isfinite(share)) return c.Abandon(CurveNote::kElasticSolution);
 
-  const float Qs = 2000.0f * c.QS(T);   // lb
+  const float Qs = kLbPerTon * c.QS(T);  // lb
   const float Qt = Qs / share;          // head load at full side mobilization, lb
   const float wt = K * Qt / (E * Bt);   // its movement, ft
   SettlementTable& t = c.table;
   for (int k = 1; k <= 10; ++k) {
     t.TOPMV[k - 1] = static_cast<float>(k) * wt / 10.0f;
-    t.TOPLOAD[k - 1] = static_cast<float>(k) * Qt / 10.0f / 2000.0f;
+    t.TOPLOAD[k - 1] = static_cast<float>(k) * Qt / 10.0f / kLbPerTon;
   }
 
   float Qb = 0.0f;  // base load, lb
   if (sigma > 0.0f && std::isfinite(sigma))
-    Qb = 0.7854f * Bt * Bt * 2.1459f * sigma * std::pow(423.14f * N / sigma, 0.8f);
+    Qb = DecomposedRockBaseLoad(N, sigma, Bt);
   else
     c.Note(CurveNote::kBaseStressZero);
   const float dQ = Qs + Qb - Qt;
   const float dw = 0.84f * dQ / Bt / (0.4f * E);
   for (int i = 1; i <= 4; ++i) {
     t.TOPMV[9 + i] = wt + static_cast<float>(i) * dw / 4.0f;
-    t.TOPLOAD[9 + i] = (Qt + static_cast<float>(i) * dQ / 4.0f) / 2000.0f;
+    t.TOPLOAD[9 + i] = (Qt + static_cast<float>(i) * dQ / 4.0f) / kLbPerTon;
   }
   t.TOPMV[14] = 1.2f * (wt + dw);
   t.TOPLOAD[14] = t.TOPLOAD[13];
@@ -518,9 +456,19 @@ void ComputeDecomposedRockSettlement(EngineState& state) {
   KeepFiniteTable(c);
 }
 
-void WriteRockSettlementTable(EngineState& state) {
+using RockCurve = void (*)(RockCase& c, const ProblemRecord& p, int T, float L, float Ec);
+
+// One method on the case of the state, once its heading is written, its trend table emptied
+// and its tip located.
+void RunRockCurve(SettlementState& state, RockCurve curve) {
+  RockCase c(state);
+  if (StartRockCurve(c)) curve(c, c.p, c.T, c.L, c.p.Ec);
+}
+
+// The report table of the trend curve: top load and top movement of the 15 points.
+void WriteRockSettlementTable(SettlementState& state) {
   UnitTable& u = state.units;
-  const SettlementTable& t = state.run.results[1];
+  const SettlementTable& t = state.settlement.results[1];
   u.WriteEmpty(kUnitReport);
   if (state.problem.IsSI()) {
     u.Write(kUnitReport, Record().X(22).T("TOP  LOAD     TOP MOVEMENT        "));
@@ -533,7 +481,13 @@ void WriteRockSettlementTable(EngineState& state) {
     u.Write(kUnitReport, Record().X(13).E(17, 4, t.TOPLOAD[k]).E(17, 4, t.TOPMV[k]));
 }
 
-bool SettleRockTip(EngineState& state) {
+void ComputeStrongRockSettlement(SettlementState& state) { RunRockCurve(state, StrongRockCurve); }
+void ComputeWeakRockSettlement(SettlementState& state) { RunRockCurve(state, WeakRockCurve); }
+void ComputeDecomposedRockSettlement(SettlementState& state) { RunRockCurve(state, DecomposedRockCurve); }
+
+}  // namespace
+
+bool SettleRockTip(SettlementState& state) {
   const ProblemRecord& p = state.problem;
   const CaseHandOver& h = state.handOver;
   const int last = std::min(p.NLAYERS, kMaxLayerEntries);
@@ -554,22 +508,22 @@ bool SettleRockTip(EngineState& state) {
   }
   // A rock-tip case solves no defined settlement: its chart loads stay 0, but its length
   // and diameter label the chart's rows and columns like those of any other case.
-  ChartStore& chart = state.run.chart;
-  if (p.ICHART == 1 && h.lengthIndex >= 1 && h.lengthIndex <= kMaxChartLengths && h.diameterIndex >= 1 &&
-      h.diameterIndex <= kMaxChartDiameters) {
-    chart.lengthIn[h.lengthIndex] = kInchesPerFt * h.tipDepth;
-    chart.diameterIn[h.diameterIndex] = kInchesPerFt * h.D;
+  ChartStore& chart = state.settlement.chart;
+  if (p.ICHART == 1 && h.lengthIndex >= 1 && h.lengthIndex <= kMaxRunLengths && h.diameterIndex >= 1 &&
+      h.diameterIndex <= kMaxRunDiameters) {
+    chart.lengthIn[h.lengthIndex] = kInchesPerFoot * h.tipDepth;
+    chart.diameterIn[h.diameterIndex] = kInchesPerFoot * h.D;
     for (float& load : chart.load[h.lengthIndex][h.diameterIndex]) load = 0.0f;
   }
-  if (state.run.KBOUND <= 1) WriteRockSettlementTable(state);
+  if (state.settlement.KBOUND <= 1) WriteRockSettlementTable(state);
   return true;
 }
 
-void WriteRockStrengthNote(EngineState& state) {
+void WriteRockStrengthNote(SettlementState& state) {
   const ProblemRecord& p = state.problem;
   const int last = std::min(p.NLAYERS, kMaxLayerEntries);
   if (last < 2 || p.layer[last].KSOIL != kShale) return;
-  const float quPsi = state.run.anyRockStep ? state.run.lastRockQu / kPsfPerPsi : 0.0f;
+  const float quPsi = state.capacity.anyRockStep ? state.capacity.lastRockQu / kPsfPerPsi : 0.0f;
   if (!(quPsi < 1000.0f)) return;
   UnitTable& u = state.units;
   u.WriteEmpty(kUnitReport, 2);

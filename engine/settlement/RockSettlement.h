@@ -6,7 +6,7 @@
 //
 // Each method reads the problem record, the case hand-over (state.handOver: tipDepth L, D,
 // QB, tipLayer, layerEndSide, sigmaLast/zLast) and the run's QSW, writes the report heading
-// "LOAD SETTLEMENT RELATIONSHIP", and fills the trend table state.run.results[1] with 15
+// "LOAD SETTLEMENT RELATIONSHIP", and fills the trend table state.settlement.results[1] with 15
 // points in output units (English tons and inches, SI kN and metres). None of them touches
 // KBOUND, the upper- and lower-bound tables or the run status. Inputs the closed forms
 // cannot use (a zero socket diameter, a zero modulus, no socket length, a logarithm or root
@@ -16,30 +16,21 @@
 // bottoms), so they agree with the cumulative side resistances handed over per layer.
 #pragma once
 
-#include "EngineState.h"
+#include "SettlementState.h"
 
 namespace tvx {
 
-// Layer types whose tip goes to the rock-socket methods: 4 to 7.
-bool IsRockTipType(int KSOIL);
-
-void ComputeStrongRockSettlement(EngineState& state);
-void ComputeWeakRockSettlement(EngineState& state);
-void ComputeDecomposedRockSettlement(EngineState& state);
-
-// The report table of the trend curve: top load and top movement of the 15 points.
-void WriteRockSettlementTable(EngineState& state);
-
 // The load-settlement computation of a case whose tip is in rock: the method of the tip
-// layer's type, the report table when no soil-tip case has run the bounds yet (KBOUND 1 or
+// layer's type (ComputeStrongRockSettlement, ComputeWeakRockSettlement or
+// ComputeDecomposedRockSettlement), the report table when no soil-tip case has run the bounds yet (KBOUND 1 or
 // less), and, in a design-chart run, the case's chart length and diameter (its chart loads
 // stay 0). Returns false, doing nothing, when the tip layer is not rock. The caller writes
 // the case's plot-data blocks afterwards.
-bool SettleRockTip(EngineState& state);
+bool SettleRockTip(SettlementState& state);
 
 // After the last case, before the design charts: the report note on rock weaker than
 // 1000 psi, when the deepest layer is shale and the strength of the last rock step of the
 // capacity analysis (0 when there was none) is below 1000 psi.
-void WriteRockStrengthNote(EngineState& state);
+void WriteRockStrengthNote(SettlementState& state);
 
 }  // namespace tvx

@@ -4,20 +4,11 @@
 #include <cmath>
 #include <cstddef>
 
+#include "Interpolation.h"
 #include "ProblemRecord.h"
 
 namespace tvx {
 namespace {
-
-// Linear interpolation in a row of points, the end values outside the row (a NaN argument
-// reads the first point).
-template <std::size_t K>
-float InterpolateRow(const std::array<float, K>& x, const std::array<float, K>& y, float u) {
-  if (!(u > x.front())) return y.front();
-  for (std::size_t i = 1; i < K; ++i)
-    if (u <= x[i]) return y[i - 1] + (u - x[i - 1]) * (y[i] - y[i - 1]) / (x[i] - x[i - 1]);
-  return y.back();
-}
 
 constexpr std::array<float, 12> kRqd = {0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 95, 100};
 constexpr std::array<float, 12> kRockMassRatio = {0.10f, 0.105f, 0.11f, 0.12f, 0.13f, 0.14f,
@@ -57,16 +48,7 @@ float LookupInfluenceFactor(float eta, float x) {
   return c5000;
 }
 
-SideLoadCurve SideLoadCurveOf(int KSOIL) {
-  switch (KSOIL) {
-    case kSand:
-    case kGravellySand:
-    case kGravel:
-      return SideLoadCurve::kSand;
-    default:
-      return SideLoadCurve::kClay;
-  }
-}
+SideLoadCurve SideLoadCurveOf(int KSOIL) { return IsCohesionless(KSOIL) ? SideLoadCurve::kSand : SideLoadCurve::kClay; }
 
 float LookupSideLoadRatio(float m, SideLoadCurve curve, int pass) {
   const bool upper = pass >= 2;

@@ -3,23 +3,19 @@
 // metres, kN and kPa.
 #pragma once
 
-namespace tvx {
+#include "Constants.h"
 
-constexpr float kInPerM = 39.37f;
-constexpr float kInPerFoot = 12.0f;
-constexpr float kLbPerTon = 2000.0f;
-constexpr float kKnPerKlb = 4.448f;  // kN per 1000 lb
-constexpr float kKpaPerPsi = 6.894f;
+namespace tvx {
 
 struct SettlementUnits {
   bool si = false;
 
   // Depths and lengths in feet (English) or metres (SI), from inches.
-  float Length(float in) const { return si ? in / kInPerM : in / kInPerFoot; }
+  float Length(float in) const { return si ? in / kInchesPerMetreAsTabulated : in / kInchesPerFoot; }
   // Depths in inches (English) or metres (SI), from inches.
-  float DepthIn(float in) const { return si ? in / kInPerM : in; }
+  float DepthIn(float in) const { return si ? in / kInchesPerMetreAsTabulated : in; }
   // Movements in inches or metres.
-  float Movement(float in) const { return si ? in / kInPerM : in; }
+  float Movement(float in) const { return si ? in / kInchesPerMetreAsTabulated : in; }
   // Loads in tons or kN, from pounds.
   float Load(float lb) const { return si ? lb * kKnPerKlb / 1000.0f : lb / kLbPerTon; }
   // Unit load transfer in psi or kPa.

@@ -5,5 +5,5 @@ if(TARGET torvex_app_document)
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/fuzz_document.cpp
             ${CMAKE_SOURCE_DIR}/tests/app/document/DocumentSoundness.cpp
     LIBS torvex_app_document)
-  target_include_directories(fuzz_document PRIVATE ${CMAKE_SOURCE_DIR}/tests/app/document)
+  torvex_fuzz_include_directories(fuzz_document ${CMAKE_SOURCE_DIR}/tests/app/document)
 endif()

@@ -28,6 +28,7 @@
 #include "EngineState.h"
 #include "InputReader.h"
 #include "PlotDataReader.h"
+#include "RunFiles.h"
 #include "RunStatus.h"
 
 extern "C" int ITORVEX(int k);
@@ -38,15 +39,11 @@ namespace fs = std::filesystem;
 // Cases of the run times one-foot steps of the profile.
 constexpr double kWorkBudget = 4000.0;
 
-const char* const kExtensions[] = {".tv8o", ".tv8p", ".tv8r", ".tv8z", ".tv8w", ".tv8t", ".tv8q", ".tv8l"};
-
 const fs::path& ScratchFolder() {
   static const fs::path dir = [] {
     fs::path d = fs::temp_directory_path() / ("torvex-fuzz-analysis-" + std::to_string(::getpid()));
     fs::create_directories(d);
-    std::ofstream list(d / "names.dat");
-    list << "fuzz\n7\n" << (d / "problem.tv8d").string() << "\n";
-    for (const char* ext : kExtensions) list << (d / ("problem" + std::string(ext))).string() << "\n";
+    std::ofstream(d / "names.dat") << tvx::run::RunFileListText(tvx::run::MakeRunFileSet(d / "problem.tv8d"));
     return d;
   }();
   return dir;

@@ -1,6 +1,7 @@
 // Any plot-data file, loaded with any document settings, gives 0 or 1; nothing crashes,
-// loops or allocates beyond the file, and a load that succeeds leaves plots that the
-// windows can use.
+// loops or allocates beyond the file, and a load that succeeds leaves the plots whole (the
+// skin-friction lines, the three combined lines, the 16 points of the settlement curve) and
+// a Graphics menu that offers only what was loaded.
 //
 // Input: the first byte chooses the document settings (bit 0 older document, 1 design
 // charts, 2 additional t-z curves, 3 elevations, 4 uplift, 5 lengths varied, 6 SI, 7 no

@@ -3,11 +3,13 @@
 #include <array>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <vector>
 
 #include "EngineTestSupport.h"
 #include "RunFiles.h"
@@ -36,40 +38,112 @@ CommandResult RunCommand(const std::string& command) {
 
 const fs::path kBin = TORVEX_BIN_DIR;
 
-TEST(Runner, RunsTheBundledExampleAndCleansUp) {
+std::string Runner(const fs::path& folder = kBin) { return (folder / "torvex-run").string(); }
+
+std::set<std::string> FilesIn(const fs::path& dir) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir)) names.insert(entry.path().filename().string());
+  return names;
+}
+
+TEST(Runner, RunsTheBundledExample_LeavesTheResultsAndTheEngineFilesOnly) {
   ScratchDir dir;
   fs::copy_file(test::ExamplePath("sand-over-clay.tv8d"), dir / "job.tv8d");
-  const CommandResult r = RunCommand((kBin / "torvex-run").string() + " " + (dir / "job.tv8d").string());
+  const CommandResult r = RunCommand(Runner() + " " + (dir / "job.tv8d").string());
   ASSERT_EQ(r.exitCode, 0) << r.output;
-  EXPECT_NE(r.output.find("status:      0"), std::string::npos) << r.output;
-  for (const char* ext : {".tv8o", ".tv8p", ".tv8r", ".tv8z"}) {
-    const fs::path result = dir / ("job" + std::string(ext));
-    EXPECT_TRUE(fs::exists(result)) << result;
-    EXPECT_NE(r.output.find(result.string()), std::string::npos) << r.output;
-  }
-  for (const char* gone : {"job.tv8w", "job.tv8t", "job.tv8q", "job.tv8l", "TZDIAM.DAT", "names.dat"})
-    EXPECT_FALSE(fs::exists(dir / gone)) << gone;
+  EXPECT_NE(r.output.find("status:      0  (Computations are completed.)"), std::string::npos) << r.output;
+  for (const char* ext : {".tv8o", ".tv8p", ".tv8r", ".tv8z"})
+    EXPECT_NE(r.output.find((dir / ("job" + std::string(ext))).string()), std::string::npos) << r.output;
+  // The problem and its four result files, and the engine's own files of the folder (the
+  // design-chart scratch, the case messages and the last t-z listing); the scratch files,
+  // TZDIAM.DAT and names.dat are gone.
+  const std::set<std::string> expected = {"job.tv8d",  "job.tv8o",    "job.tv8p",    "job.tv8r",
+                                          "job.tv8z",  "CHART.DAT", "ROCKMSG.DAT", "TZDATA.DAT"};
+  EXPECT_EQ(FilesIn(dir.path()), expected);
   const auto report = test::ReadLines(dir / "job.tv8o");
   ASSERT_GT(report.size(), 11u);
   EXPECT_EQ(report[11], "     Name of input data file     : job.tv8d");
 }
 
-TEST(Runner, ReportsALibraryThatCannotBeLoaded) {
+TEST(Runner, ProblemFileTheEngineCannotRead_ExitsWithTheRunStatus) {
   ScratchDir dir;
-  fs::copy_file(kBin / "torvex-run", dir / "torvex-run");
-  fs::copy_file(test::ExamplePath("sand-over-clay.tv8d"), dir / "job.tv8d");
-  const CommandResult r = RunCommand((dir / "torvex-run").string() + " " + (dir / "job.tv8d").string());
-  EXPECT_EQ(r.exitCode, 2);
-  EXPECT_NE(r.output.find("Attempt to initialize DLL failed"), std::string::npos) << r.output;
-  EXPECT_NE(r.output.find("Torvex2017_DLL.so"), std::string::npos) << r.output;
+  test::WriteFile(dir / "job.tv8d", "A title\n1\nnot a number\n");
+  const CommandResult r = RunCommand(Runner() + " " + (dir / "job.tv8d").string());
+  EXPECT_EQ(r.exitCode, 10) << r.output;
+  EXPECT_NE(r.output.find("status:      10  (Computations are completed, but there may be errors.)"),
+            std::string::npos)
+      << r.output;
+  EXPECT_FALSE(fs::exists(dir / "names.dat"));
 }
 
-TEST(Runner, RefusesAMissingProblemFile) {
+// The runner's own failures: each its exit code and message, and what it leaves behind.
+struct FailureCase {
+  const char* name;
+  std::string (*command)(const ScratchDir& dir);  // the command line, in the scratch folder
+  int exitCode;
+  const char* message;
+  std::set<std::string> left;  // the scratch folder's files afterwards
+};
+
+std::string CopyExample(const ScratchDir& dir) {
+  fs::copy_file(test::ExamplePath("sand-over-clay.tv8d"), dir / "job.tv8d");
+  return (dir / "job.tv8d").string();
+}
+
+const FailureCase kFailures[] = {
+    {"NoProblemFile", [](const ScratchDir&) { return Runner(); }, 64, "usage: torvex-run [--console] problem.tv8d",
+     {}},
+    {"UnknownOption", [](const ScratchDir& dir) { return Runner() + " --fast " + CopyExample(dir); }, 64,
+     "torvex-run: unknown option --fast", {"job.tv8d"}},
+    {"TwoProblemFiles",
+     [](const ScratchDir& dir) { return Runner() + " " + CopyExample(dir) + " " + (dir / "b.tv8d").string(); }, 64,
+     "usage: torvex-run", {"job.tv8d"}},
+    {"MissingProblemFile", [](const ScratchDir& dir) { return Runner() + " " + (dir / "none.tv8d").string(); }, 66,
+     "does not exist", {}},
+    {"ProblemPathIsAFolder",
+     [](const ScratchDir& dir) {
+       fs::create_directory(dir / "folder.tv8d");
+       return Runner() + " " + (dir / "folder.tv8d").string();
+     },
+     66, "cannot be read", {"folder.tv8d"}},
+    {"PathLongerThanTheEngineTakes",
+     [](const ScratchDir& dir) { return Runner() + " " + (dir / (std::string(250, 'a') + ".tv8d")).string(); }, 66,
+     "longer than 255 characters", {}},
+    // A runner without the engine library beside it: the desktop program's message, and
+    // names.dat left in the folder as the desktop program leaves it.
+    {"NoEngineLibrary",
+     [](const ScratchDir& dir) {
+       fs::create_directory(dir / "bin");
+       fs::copy_file(kBin / "torvex-run", dir / "bin" / "torvex-run");
+       return Runner(dir / "bin") + " " + CopyExample(dir);
+     },
+     69, "Attempt to initialize DLL failed", {"bin", "job.tv8d", "names.dat"}},
+};
+
+class RunnerFailure : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(RunnerFailure, ExitsWithItsOwnCodeAndMessage) {
+  const FailureCase& c = GetParam();
   ScratchDir dir;
-  const CommandResult r = RunCommand((kBin / "torvex-run").string() + " " + (dir / "none.tv8d").string());
-  EXPECT_NE(r.exitCode, 0);
-  EXPECT_NE(r.output.find("does not exist"), std::string::npos) << r.output;
-  EXPECT_FALSE(fs::exists(dir / "names.dat"));
+  const CommandResult r = RunCommand(c.command(dir));
+  EXPECT_EQ(r.exitCode, c.exitCode) << r.output;
+  EXPECT_NE(r.output.find(c.message), std::string::npos) << r.output;
+  if (c.exitCode != 69) {
+    EXPECT_EQ(r.output.find("Attempt to initialize DLL failed"), std::string::npos) << r.output;
+  }
+  EXPECT_EQ(r.output.find("status:"), std::string::npos) << r.output;
+  EXPECT_EQ(FilesIn(dir.path()), c.left);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RunnerFailure, ::testing::ValuesIn(kFailures),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Runner, HelpNamesEveryExitCode) {
+  const CommandResult r = RunCommand(Runner() + " --help");
+  ASSERT_EQ(r.exitCode, 0) << r.output;
+  for (const char* code : {"   0   ", "   1   ", "   2   ", "   4   ", "   7   ", "   8   ", "   9   ", "  10   ",
+                           "  99   ", "  64   ", "  66   ", "  69   ", "  73   "})
+    EXPECT_NE(r.output.find(std::string("\n") + code), std::string::npos) << code;
 }
 
 TEST(EngineLibrary, ExportsOnlyTheEntryPoint) {
@@ -85,35 +159,79 @@ TEST(EngineLibrary, ExportsOnlyTheEntryPoint) {
   EXPECT_EQ(names, std::set<std::string>{"ITORVEX"}) << r.output;
 }
 
-TEST(RunFileList, NamesEveryFileAfterTheDocument) {
+TEST(RunFileList, NamesTheProgramVersionAndEveryFileAfterTheDocument) {
   const run::RunFileSet f = run::MakeRunFileSet("/jobs/pier 4/shaft.tv8d");
-  std::istringstream text(run::RunFileListText(f));
-  std::vector<std::string> lines;
-  for (std::string l; std::getline(text, l);) lines.push_back(l);
   const std::vector<std::string> expected = {
       "2017.8.11",           "1",
       "/jobs/pier 4/shaft.tv8d", "/jobs/pier 4/shaft.tv8o", "/jobs/pier 4/shaft.tv8p", "/jobs/pier 4/shaft.tv8r",
       "/jobs/pier 4/shaft.tv8z", "/jobs/pier 4/shaft.tv8w", "/jobs/pier 4/shaft.tv8t", "/jobs/pier 4/shaft.tv8q",
       "/jobs/pier 4/shaft.tv8l"};
-  EXPECT_EQ(lines, expected);
+  EXPECT_EQ(test::LinesOf(run::RunFileListText(f)), expected);
 }
 
-TEST(RunFileList, RefusesPathsTheEngineWouldCut) {
-  ScratchDir dir;
-  const std::string longName(260, 'a');
-  const run::RunOutcome out =
-      run::RunEngineOnDocument(run::MakeRunFileSet(dir / (longName + ".tv8d")), kBin / "Torvex2017_DLL.so");
-  EXPECT_FALSE(out.called);
-  EXPECT_NE(out.error.find("255"), std::string::npos);
-}
+// LC_NUMERIC in a locale whose decimal separator is ",": de_DE.UTF-8 of the system where it
+// is installed, else one built with localedef from the sources of the locales package into a
+// scratch folder that LOCPATH names. "C" again afterwards.
+class CommaNumericLocale {
+ public:
+  CommaNumericLocale() {
+    if (Set()) return;
+    const fs::path compiled = fLocales / "de_DE.UTF-8";
+    const std::string command = "localedef -i de_DE -f UTF-8 " + compiled.string() + " 2>&1";
+    fBuildOutput = RunCommand(command).output;
+    setenv("LOCPATH", fLocales.path().c_str(), 1);
+    Set();
+  }
+  ~CommaNumericLocale() {
+    std::setlocale(LC_NUMERIC, "C");
+    unsetenv("LOCPATH");
+  }
+  bool Active() const { return std::string(std::localeconv()->decimal_point) == ","; }
+  const std::string& BuildOutput() const { return fBuildOutput; }
 
-TEST(NumericLocale, IsForcedToCAndRestored) {
+ private:
+  bool Set() { return std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr && Active(); }
+
+  ScratchDir fLocales;
+  std::string fBuildOutput;
+};
+
+TEST(NumericLocale, CommaLocaleIsForcedToCForTheEngineAndRestored) {
+  CommaNumericLocale comma;
+  ASSERT_TRUE(comma.Active()) << "no locale with a decimal comma (scripts/bootstrap installs the locales package): "
+                              << comma.BuildOutput();
   const std::string before = std::setlocale(LC_NUMERIC, nullptr);
   {
     run::NumericLocaleGuard guard;
     EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+    EXPECT_STREQ(std::localeconv()->decimal_point, ".");
   }
   EXPECT_EQ(std::setlocale(LC_NUMERIC, nullptr), before);
+  EXPECT_TRUE(comma.Active());
+}
+
+TEST(NumericLocale, RunInACommaLocale_WritesTheSameNumbersAsInC) {
+  std::vector<std::string> reports[2];
+  for (int commaRun = 0; commaRun < 2; ++commaRun) {
+    ScratchDir dir;
+    fs::copy_file(test::ExamplePath("si-layered-lrfd-charts.tv8d"), dir / "job.tv8d");
+    std::unique_ptr<CommaNumericLocale> comma;
+    if (commaRun) {
+      comma = std::make_unique<CommaNumericLocale>();
+      ASSERT_TRUE(comma->Active()) << comma->BuildOutput();
+    }
+    const run::RunOutcome out =
+        run::RunEngineOnDocument(run::MakeRunFileSet(dir / "job.tv8d"), kBin / run::kEngineLibraryName);
+    ASSERT_TRUE(out.called) << out.error;
+    ASSERT_EQ(out.status, 0);
+    if (comma) {
+      EXPECT_TRUE(comma->Active());
+    }
+    for (const std::string& line : test::ReadLines(dir / "job.tv8o"))
+      if (!test::StartsWith(line, "               Date:  ") && !test::StartsWith(line, "     Path to file"))
+        reports[commaRun].push_back(line);
+  }
+  EXPECT_EQ(reports[1], reports[0]);
 }
 
 }  // namespace

@@ -159,6 +159,27 @@ TEST_F(DocumentSave, NormalisesTheMethodValuesAndKeepsThem) {
   }
 }
 
+TEST_F(DocumentSave, FileText_LeavesTheDocumentAsItIs_SaveNormalisesFirst) {
+  auto doc = LayoutDocument();  // lengths varied over a diameter range of 3 to 4 ft
+  doc->METHOD = 1;              // stale: a length is given
+  doc->LPD = 350;
+  doc->Yesnewversion = 0;
+  const QByteArray before = doc->FileText();
+  EXPECT_EQ(doc->FileText(), before);
+  EXPECT_EQ(doc->METHOD, 1);
+  EXPECT_EQ(doc->LPD, 350);
+  EXPECT_EQ(doc->DIALIM, 4);
+  EXPECT_EQ(doc->Yesnewversion, 0);
+
+  doc->Save();
+  EXPECT_EQ(doc->METHOD, 2);
+  EXPECT_EQ(doc->LPD, 0);
+  EXPECT_EQ(doc->DIALIM, 3);
+  EXPECT_EQ(doc->Yesnewversion, 1);
+  EXPECT_EQ(ReadBytes(doc->FileName), doc->FileText());
+  EXPECT_NE(doc->FileText(), before);
+}
+
 TEST_F(DocumentSave, SandMethodOtherThanKoOrBeta_WritesTheOCRMethod) {
   auto doc = NewDocument();
   doc->FileName = Path(QStringLiteral("sand.tv8d"));

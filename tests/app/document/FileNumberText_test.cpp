@@ -11,6 +11,9 @@ struct NumberCase {
   const char* Text;
 };
 
+// The text a case expects, in the test name and failure messages.
+void PrintTo(const NumberCase& c, std::ostream* os) { *os << '"' << c.Text << '"'; }
+
 class FileRealTextCases : public ::testing::TestWithParam<NumberCase> {};
 
 TEST_P(FileRealTextCases, WritesGeneralFormatWithEightDigits) {

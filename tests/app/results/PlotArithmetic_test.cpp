@@ -37,6 +37,8 @@ struct StepCase {
   long double high, low, step;
 };
 
+std::ostream& operator<<(std::ostream& os, const StepCase& c) { return os << c.high << " to " << c.low; }
+
 class RangeStepTest : public ::testing::TestWithParam<StepCase> {};
 
 TEST_P(RangeStepTest, PowerOfTenBelowTheSpanOrATenthOfIt) {
@@ -309,6 +311,8 @@ struct MarkerCase {
   int line;
   std::vector<QPoint> vertices;
 };
+
+std::ostream& operator<<(std::ostream& os, const MarkerCase& c) { return os << "line " << c.line; }
 
 class MarkerVerticesTest : public ::testing::TestWithParam<MarkerCase> {};
 

@@ -19,6 +19,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -276,6 +277,34 @@ TEST_F(PlotWindowTest, MouseReadOutRubberBandAndZoom) {
 
   QTest::mouseClick(canvas, Qt::RightButton, {}, state.Mapping().ToPixel(90, 20));
   EXPECT_NEAR(state.LogicBounds().Right - state.LogicBounds().Left, 120, 1);
+}
+
+// A drag whose release went elsewhere (the Plot menu opened with Ctrl+Z while the button was
+// down, or another window took the mouse): the rubber band had stayed on and followed the
+// pointer. The next move without the button ends it, and the view stays as it was.
+TEST_F(PlotWindowTest, DragWhoseReleaseWentElsewhereEndsWithoutZooming) {
+  TPlotForm* form = Open();
+  ASSERT_NE(form, nullptr);
+  TPlotCanvas* canvas = form->Canvas();
+  const TPlotFormState& state = form->State();
+  const TFloatRect full = state.LogicBounds();
+  const QPoint from = state.Mapping().ToPixel(60, 10);
+  const QPoint to = state.Mapping().ToPixel(120, 30);
+  QTest::mousePress(canvas, Qt::LeftButton, {}, from);
+  QTest::mouseMove(canvas, to);
+  ASSERT_TRUE(state.Zooming());
+
+  const QPoint later = state.Mapping().ToPixel(200, 40);
+  QMouseEvent move(QEvent::MouseMove, QPointF(later), QPointF(canvas->mapToGlobal(later)), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(canvas, &move);
+  EXPECT_FALSE(state.Zooming());
+  // No rubber band left over the picture: its edge is white again.
+  const QPoint edge((from.x() + to.x()) / 2, to.y());
+  ASSERT_EQ(canvas->Picture().pixelColor(edge), QColor(Qt::white));
+  EXPECT_EQ(canvas->grab().toImage().pixelColor(edge), QColor(Qt::white));
+  QTest::mouseRelease(canvas, Qt::LeftButton, {}, later);
+  EXPECT_EQ(state.LogicBounds(), full);
 }
 
 TEST_F(PlotWindowTest, GraphCaptionIsTakenHoweverTheDialogCloses) {
@@ -683,6 +712,81 @@ TEST(PlotWindowInMainWindow, CtrlZOpensThePlotMenuOfTheActiveChildOnly) {
   first.Hide();
   second.Hide();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A main window with its child-window area, and plots whose windows open in it maximized.
+class PlotWindowsInArea : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    area = new QMdiArea;
+    frame.setCentralWidget(area);
+    frame.resize(1400, 1000);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    for (TGraphPlot* plot : {&first, &second}) {
+      CapacityLines(*plot);
+      plot->SetFormFactory(MakePlotFormFactory(area));
+    }
+  }
+  void TearDown() override {
+    first.Hide();
+    second.Hide();
+    FreeDeferred();
+  }
+  TPlotForm* ShowAndPaint(TGraphPlot& plot) {
+    plot.Show();
+    TPlotForm* form = PlotFormOf(plot);
+    if (form) form->Canvas()->repaint();
+    QApplication::processEvents();
+    return form;
+  }
+  static QMdiSubWindow* FrameOf(TPlotForm* form) {
+    return qobject_cast<QMdiSubWindow*>(form->parentWidget());
+  }
+
+  QMainWindow frame;
+  QMdiArea* area = nullptr;
+  TGraphPlot first, second;
+};
+
+// Restored from maximized, or cascaded, a plot window keeps a graph an engineer can read;
+// it had been left with the few pixels of its menu bar.
+TEST_F(PlotWindowsInArea, RestoredOrCascadedWindowsKeepAReadableGraph) {
+  TPlotForm* one = ShowAndPaint(first);
+  TPlotForm* two = ShowAndPaint(second);
+  ASSERT_TRUE(one && two);
+  auto readable = [](TPlotForm* form) {
+    const QSize canvas = form->Canvas()->size();
+    const int dpi = form->Canvas()->logicalDpiX();
+    return canvas.width() >= 5 * dpi && canvas.height() >= 4 * dpi;
+  };
+  FrameOf(one)->showNormal();
+  QApplication::processEvents();
+  EXPECT_TRUE(readable(one)) << one->Canvas()->width() << " x " << one->Canvas()->height();
+  area->cascadeSubWindows();
+  QApplication::processEvents();
+  for (TPlotForm* form : {one, two})
+    EXPECT_TRUE(readable(form)) << form->Canvas()->width() << " x " << form->Canvas()->height();
+}
+
+// The area restores a maximized child to its normal size while another child is brought to
+// the front, and maximizes it again when it comes back: its legend box must come back to
+// where it was, not stay where the smaller size pushed it.
+TEST_F(PlotWindowsInArea, SwitchingBetweenMaximizedWindowsLeavesEachLegendInPlace) {
+  TPlotForm* one = ShowAndPaint(first);
+  ASSERT_NE(one, nullptr);
+  ASSERT_TRUE(FrameOf(one)->isMaximized());
+  const QPoint corner = one->LegendList()->pos();
+  const TIntRect graph = one->State().DrawWindow().GraphArea;
+  EXPECT_EQ(one->LegendList()->geometry().bottomRight() + QPoint(1, 1),
+            QPoint(graph.Right, graph.Bottom));
+
+  ASSERT_NE(ShowAndPaint(second), nullptr);
+  ASSERT_NE(one->Canvas()->size(), area->viewport()->size()) << "the first child was restored";
+  ShowAndPaint(first);
+  ASSERT_TRUE(FrameOf(one)->isMaximized());
+  EXPECT_EQ(one->LegendList()->pos(), corner);
+  EXPECT_EQ(one->State().LegendBox().topLeft(), corner);
 }
 
 TEST(PlotWindowInMainWindow, PlotGoingFirstTakesItsChildWindow) {

@@ -101,6 +101,9 @@ TEST(PlotFormLegend, SettledLegendKeepsItsPlaceAndStaysInsideOnResize) {
   EXPECT_EQ(w.state.LegendBox().topLeft(), QPoint(100, 80));
   w.state.Resize({120, 90}, kDpi, 14);
   EXPECT_EQ(w.state.LegendBox().topLeft(), QPoint(120 - box.width(), 90 - box.height()));
+  // Large again, the box is back where it was put.
+  w.state.Resize({1200, 900}, kDpi, 14);
+  EXPECT_EQ(w.state.LegendBox().topLeft(), QPoint(100, 80));
   // Dragged beyond the window it stays inside.
   w.state.Resize(kClient, kDpi, 14);
   w.state.MoveLegend({-50, 900});

@@ -126,6 +126,8 @@ struct OlderTemplateCase {
   std::vector<int> Templates;
 };
 
+TORVEX_PRINT_CASE_BY(OlderTemplateCase, Text)
+
 class OlderTemplateTest : public ::testing::TestWithParam<OlderTemplateCase> {};
 
 TEST_P(OlderTemplateTest, TemplateListFollowsTheFirstColumn) {
@@ -163,6 +165,8 @@ struct BadDefinitionCase {
   const char* Text;
   const char* Message;
 };
+
+TORVEX_PRINT_CASE_BY(BadDefinitionCase, Text)
 
 class BadDefinitionTest : public ::testing::TestWithParam<BadDefinitionCase> {};
 

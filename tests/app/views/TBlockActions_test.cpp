@@ -20,11 +20,18 @@ namespace {
 
 using view_test::ViewDocument;
 
+// The captions as shown, without their mnemonic marks.
 QStringList Texts(const QList<QAction*>& actions) {
   QStringList texts;
   for (const QAction* a : actions)
-    if (!a->isSeparator()) texts << a->text();
+    if (!a->isSeparator()) texts << QString(a->text()).remove(QLatin1Char('&'));
   return texts;
+}
+
+// The mnemonic letter of a caption, empty without one.
+QString Mnemonic(const QString& caption) {
+  const int at = caption.indexOf(QLatin1Char('&'));
+  return at >= 0 && at + 1 < caption.size() ? caption.mid(at + 1, 1).toLower() : QString();
 }
 
 class BlockActions : public ::testing::Test {
@@ -58,10 +65,17 @@ TEST_F(BlockActions, CommandsAndTheirCaptions) {
   EXPECT_EQ(Texts(actions.ToolBarActions()),
             QStringList({"Panning", "Zooming", "Rotating", "Zoom Window", "Zoom In", "Zoom Out",
                          "Restart View"}));
-  EXPECT_EQ(actions.Menu()->title(), QStringLiteral("Show 3D View"));
+  EXPECT_EQ(QString(actions.Menu()->title()).remove(QLatin1Char('&')), QStringLiteral("Show 3D View"));
   EXPECT_EQ(Texts(actions.Menu()->actions()),
             QStringList({"Shaft", "Water Level", "Soil Layers", "Layer Labels", "Layer Depths",
                          "Global Axes", "Show Plots", "Combined Plots"}));
+  // The keyboard reaches the menu and each of its items by a letter of its own.
+  EXPECT_FALSE(Mnemonic(actions.Menu()->title()).isEmpty());
+  QStringList letters;
+  for (const QAction* a : actions.Menu()->actions())
+    if (!a->isSeparator()) letters << Mnemonic(a->text());
+  EXPECT_FALSE(letters.contains(QString()));
+  EXPECT_EQ(letters.removeDuplicates(), 0);
   for (QAction* a : actions.ToolBarActions()) EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();
 }
 

@@ -11,6 +11,7 @@
 #include "SizeFactorStep.h"
 #include "TGraphPlot.h"
 #include "TResultDiagrams.h"
+#include "UnitsTitle.h"
 #include "ValueLabel.h"
 
 namespace {
@@ -332,6 +333,56 @@ TEST(BlockDiagrams, DepthsFromElevationsLessTheBottomPortion) {
     s.BS = c.bs;
     EXPECT_DOUBLE_EQ(DiagramDepth(c.vertical, s), c.depth) << c.name;
   }
+}
+
+TEST(BlockDiagrams, DepthsFollowTheDocumentsUnitsWhenTheyDifferFromTheResults) {
+  // Results loaded in feet stay in feet when the document turns to SI (the plots keep
+  // their units): the diagrams are drawn along a shaft measured in metres.
+  constexpr double kFeetPerMetre = 3.280839895;
+  struct Case {
+    const char* name;
+    int plotUnits, documentUnits;
+    double tipDepth;  // where the plot's last point (40) is drawn
+  } const cases[] = {
+      {"both English", kPlotUnitsEnglish, 1, 40},
+      {"both SI", kPlotUnitsSI, 2, 40},
+      {"feet drawn in metres", kPlotUnitsEnglish, 2, 40 / kFeetPerMetre},
+      {"metres drawn in feet", kPlotUnitsSI, 1, 40 * kFeetPerMetre},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TGraphPlot plot;
+    Fill(plot, {{{0, 0}, {50, 40}}, {{0, 0}, {20, 40}}, {{0, 0}, {100, 40}}});
+    plot.SetUnits(c.plotUnits);
+    TShaftProfile p = Profile(1, 12, 0, {{1, 15}});
+    p.Units = c.documentUnits;
+    TBlockOptions options;
+    options.ShowShaft = options.ShowWaterLevel = options.ShowSoilLayers = false;
+    options.ShowUltimateEffects = options.ShowUltimateEffectsValues = true;
+    const TBlockScene scene = BuildBlockScene(p, GetMaxDims(p), options, &plot);
+    ASSERT_EQ(scene.Shaft.size(), 3u);
+    EXPECT_NEAR(scene.Shaft[2].Vertices[0].z, -c.tipDepth, 1e-9);
+    ASSERT_EQ(scene.Labels.size(), 3u);
+    EXPECT_NEAR(scene.Labels[2].Position.z, -c.tipDepth, 1e-9);
+  }
+}
+
+TEST(BlockLabels, ValueLabelsStepDownClearOfTheOnesBefore) {
+  const QRectF a(100, 50, 60, 14);
+  struct Case {
+    const char* name;
+    std::vector<QRectF> taken;
+    QRectF box, placed;
+  } const cases[] = {
+      {"nothing before", {}, QRectF(120, 50, 60, 14), QRectF(120, 50, 60, 14)},
+      {"clear already", {a}, QRectF(170, 50, 60, 14), QRectF(170, 50, 60, 14)},
+      {"over the one before", {a}, QRectF(130, 52, 60, 14), QRectF(130, 68, 60, 14)},
+      {"over two stacked", {a, a.translated(0, 16)}, QRectF(90, 50, 60, 14),
+       QRectF(90, 82, 60, 14)},
+      {"touching is clear", {a}, QRectF(160, 50, 60, 14), QRectF(160, 50, 60, 14)},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ClearOfOthers(c.box, c.taken, 16), c.placed) << c.name;
 }
 
 TEST(BlockDiagrams, OnlyShownLinesAndNothingWithoutValues) {

@@ -169,6 +169,23 @@ TEST_F(BlockViewGL, SceneIsRecordedOncePerSetUpAndReplayedOnRedraws) {
   EXPECT_EQ(view->GlWindow()->SetupCount(), setUps + 2);
 }
 
+TEST_F(BlockViewGL, ActivationShowsTheDocumentAsItIsNow) {
+  auto view = Open();
+  view->SetShowSoilLayerLabels(true);
+  view->ViewState().ViewAngles = {20, 0, 10};
+  view->GrabPicture();
+  ASSERT_EQ(view->GlWindow()->Labels().size(), 1u);
+  EXPECT_EQ(view->GlWindow()->Labels()[0].Text, QStringLiteral("Sand"));
+  // The profile is edited in another window; coming back to the view shows it, seen as
+  // before.
+  doc.SetLayers({{2, 20}, {1, 50}});
+  view->FormActivate();
+  view->GrabPicture();
+  ASSERT_EQ(view->GlWindow()->Labels().size(), 2u);
+  EXPECT_EQ(view->GlWindow()->Labels()[0].Text, QStringLiteral("Clay"));
+  EXPECT_EQ(view->ViewState().ViewAngles, (TVec3{20, 0, 10}));
+}
+
 TEST_F(BlockViewGL, UnitChangeMeasuresTheBlockAgainAndKeepsTheTurn) {
   auto view = Open();
   EXPECT_DOUBLE_EQ(view->ViewState().Extents().Xmax, 37.5);
@@ -268,6 +285,49 @@ TEST_F(BlockViewGL, ResultDiagramsFromTheCombinedPlots) {
   EXPECT_EQ(view->Combineplt(), &plots.pltCombine());
   view->SetShowUltimateResults(kDesignEffects);
   EXPECT_EQ(view->Combineplt(), &plots.pltCombineD());
+}
+
+TEST_F(BlockViewGL, DiagramsOnlyFromResultsOfThisDocument) {
+  doc.OpenExample(QStringLiteral("sand-over-clay"));
+  doc.LoadEngineResults(QStringLiteral("sand-over-clay"), plots);
+  auto view = Open();
+  view->SetShowShaft(false);
+  view->SetShowUltimateEffects(true);
+  view->SetShowUltimateEffectsValues(true);
+  EXPECT_FALSE(view->BuildScene().Shaft.empty());
+  EXPECT_EQ(view->BuildScene().Labels.size(), 3u);
+  // Another document without results of its own is opened: the plots still hold the old
+  // numbers, but none of them belong to this shaft.
+  plots.ClearLoadedFlags();
+  view->RedrawComplete();
+  EXPECT_TRUE(view->BuildScene().Shaft.empty());
+  EXPECT_TRUE(view->BuildScene().Labels.empty());
+}
+
+TEST_F(BlockViewGL, LargestValuesAtTheTipAreAllReadable) {
+  // All three largest values lie at the tip, as they usually do: their anchors lie on one
+  // row, closer together than the texts are long.
+  plots.ShowOutput = true;
+  plots.pltCombine().SetLineCount(3);
+  plots.pltCombine().SetCount(2);
+  const TFloatPoint points[3][2] = {{{0, 0}, {50, 40}}, {{0, 0}, {20, 40}}, {{0, 0}, {100, 40}}};
+  for (int i = 0; i < 3; ++i)
+    for (int j = 0; j < 2; ++j) plots.pltCombine().Data(i, j) = points[i][j];
+  auto view = Open();
+  view->SetShowUltimateEffects(true);
+  view->SetShowUltimateEffectsValues(true);
+  const QImage picture = view->GrabPicture();
+  view_test::SaveScreenshot(picture, QStringLiteral("3d-largest-values"));
+  const std::vector<QRectF>& boxes = view->GlWindow()->LabelBoxes();
+  ASSERT_EQ(boxes.size(), 3u);
+  for (std::size_t i = 0; i < boxes.size(); ++i)
+    for (std::size_t j = i + 1; j < boxes.size(); ++j)
+      EXPECT_FALSE(boxes[i].intersects(boxes[j])) << i << " " << j;
+  // The first keeps its place: written at its anchor.
+  const QPointF anchor = view->ViewState().Project(view->GlWindow()->Labels()[0].Position,
+                                                   view->GlWindow()->width(),
+                                                   view->GlWindow()->height());
+  EXPECT_NEAR(boxes[0].left(), anchor.x(), 0.5);
 }
 
 TEST(BlockViewExamples, ScreenshotsOfTwoExamples) {

@@ -139,6 +139,20 @@ TEST_F(PileDiagrams, SizeFactorStepsAndTakesTypedNumbers) {
   QTest::keyClick(field, Qt::Key_Return);
   EXPECT_EQ(view->Options().UltimateEffectsFactor, 2.5L);
   EXPECT_TRUE(doc.Messages().Messages().isEmpty());
+  // And on leaving the field for another control, but not on a switch of windows.
+  field->selectAll();
+  QTest::keyClicks(field, QStringLiteral("4"));
+  QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+  QCoreApplication::sendEvent(field, &away);
+  EXPECT_EQ(view->Options().UltimateEffectsFactor, 2.5L);
+  window->TotalCapacity()->setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(view->Options().UltimateEffectsFactor, 4);
+  field->setFocus();
+  field->selectAll();
+  QTest::keyClicks(field, QStringLiteral("5/2"));
+  QTest::keyClick(field, Qt::Key_Return);
+  EXPECT_EQ(view->Options().UltimateEffectsFactor, 2.5L);
 
   // Text that is no number is reported and leaves the factor.
   field->selectAll();

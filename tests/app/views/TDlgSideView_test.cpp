@@ -131,6 +131,33 @@ TEST(SideViewPicture, EachLayerShowsItsHatchColourOrOnlyItsOutline) {
   }
 }
 
+TEST(SideViewPicture, LabelsStayReadableWhereTheyCrossTheShaft) {
+  // A narrow window: the labels, written from x = 10, reach across the shaft.
+  const Drawn d = DrawWindow(false, 300, 590);
+  view_test::SaveScreenshot(d.image, QStringLiteral("elevation-drawn-narrow"));
+  const int left = d.geometry.ScreenX(-1.5, d.image.width()) + 2;
+  const int right = d.geometry.ScreenX(1.5, d.image.width()) - 2;
+  const QColor grey(128, 128, 128);
+  // Under a label the shaft shows through its patch, tinted toward the face colour.
+  const QColor tinted((kFace.red() * 3 + grey.red() * 2) / 5, (kFace.green() * 3 + grey.green() * 2) / 5,
+                      (kFace.blue() * 3 + grey.blue() * 2) / 5);
+  for (const auto& [top, bottom] : {std::pair{0.0L, 20.0L}, std::pair{20.0L, 50.0L}}) {
+    SCOPED_TRACE(double(top));
+    const int middle = (Row(d, top) + Row(d, bottom)) / 2;
+    int text = 0, shaftUnderLabel = 0;
+    for (int y = middle - 8; y <= middle + 8; ++y)
+      for (int x = left; x <= right; ++x) {
+        const QColor c = d.image.pixelColor(x, y);
+        if (qGray(c.rgb()) < 80) ++text;
+        if (Near(c, tinted, 4)) ++shaftUnderLabel;
+      }
+    EXPECT_GT(text, 5);
+    EXPECT_GT(shaftUnderLabel, 5);
+    // Away from the labels the shaft keeps its own colour.
+    EXPECT_EQ(d.image.pixelColor((left + right) / 2, middle + 12), grey);
+  }
+}
+
 TEST(SideViewPicture, GroundHasSlantedTicks) {
   const Drawn d = DrawWindow(true);
   const int yg = Row(d, 0);
@@ -234,6 +261,24 @@ TEST_F(SideViewWindow, ShaftWithoutLengthTakesTheProfileBottomIntoTheDocument) {
   auto view = Open();
   EXPECT_EQ(doc.Doc().PD, 50);
   EXPECT_EQ(view->Geometry().ShaftSegments()[kShaftBell].BottomLeft.y, 56);
+}
+
+TEST_F(SideViewWindow, DesignLoadProblemKeepsItsLengthOpenAndItsLoad) {
+  // With the design load given the length is the analysis' answer: the elevation draws the
+  // shaft down to the profile's bottom and writes nothing, since a length in the document
+  // would turn the problem into a given-length one when it is saved and lose the load.
+  doc.Doc().METHOD = 1;
+  doc.Doc().PD = 0;
+  doc.Doc().LPD = 350;
+  auto view = Open();
+  EXPECT_EQ(view->Geometry().ShaftSegments()[kShaftBell].BottomLeft.y, 56);
+  EXPECT_EQ(doc.Doc().PD, 0);
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  doc.Doc().FileName = dir.filePath(QStringLiteral("load.tv8d"));
+  doc.Doc().Save();
+  EXPECT_EQ(doc.Doc().METHOD, 1);
+  EXPECT_EQ(doc.Doc().LPD, 350);
 }
 
 TEST_F(SideViewWindow, PointerDepthShowsInTheTitle) {

@@ -8,14 +8,15 @@
 #include <sstream>
 
 #include "Analysis.h"
-#include "CaseName.h"
+#include "TestText.h"
 #include "EngineTestSupport.h"
 #include "InputReader.h"
 #include "RunStatus.h"
 
 namespace tvx {
 namespace {
-using Lines = std::vector<std::string>;
+using test::Join;
+using test::Lines;
 using test::RunProblem;
 using test::ScratchDir;
 
@@ -248,12 +249,6 @@ TEST(DesignLoadRows, StopAtTheFirstLengthAboveTheDesignLoad) {
 
 // ---------------------------------------------------------------- whole runs
 
-std::string Join(const Lines& lines) {
-  std::string text;
-  for (const std::string& l : lines) text += l + "\r\n";
-  return text;
-}
-
 // Clay 60 ft, 1000 psf, alpha 0.5, Nc 9.
 const Lines kClay = {"2 60 ", "9 120 0.0 1000 0 0 0 0.8 0.7 ", "9 120 0.0 1000 0 0 0 0.8 0.7 ", "0.5 0.5"};
 
@@ -409,7 +404,7 @@ TEST(MostEfficientShaft, FollowsASweepOfSeveralDiameters) {
 // ---------------------------------------------------------------- hand-over
 
 struct PreparedRun {
-  std::unique_ptr<EngineState> state = std::make_unique<EngineState>();
+  std::unique_ptr<CapacityState> state = std::make_unique<CapacityState>();
   DesignRun run;
 };
 
@@ -461,7 +456,7 @@ TEST(HandOver, DesignDepthCaseHandsOnItsLengthsAndTip) {
   EXPECT_NEAR(h.H, 4.147f, 1e-3f);
   EXPECT_NEAR(h.HBS, 6.147f, 1e-3f);
   EXPECT_EQ(h.tipLayer, 2);
-  EXPECT_NEAR(h.Ec, 3600000.0f * 144 / 2000, 1.0f);
+  EXPECT_NEAR(r.state->problem.Ec, 3600000.0f * 144 / 2000, 1.0f);  // in tsf, for the load-settlement
   EXPECT_FLOAT_EQ(h.zLast, 60.0f);
   // The tip layer holds the side resistance of the whole shaft, not that of the deepest step.
   EXPECT_FLOAT_EQ(h.layerEndSide[2], out.last.QS);

@@ -7,21 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "CaseName.h"
+#include "TestText.h"
 #include "EngineTestSupport.h"
 #include "RunStatus.h"
 
 namespace tvx {
 namespace {
-using Lines = std::vector<std::string>;
+using test::Join;
+using test::Lines;
 using test::RunProblem;
 using test::ScratchDir;
-
-std::string Join(const Lines& lines) {
-  std::string text;
-  for (const std::string& l : lines) text += l + "\r\n";
-  return text;
-}
 
 // A uniform clay to 60 ft (20 m in SI), so that every shaft of these problems has its tip in soil.
 Lines ClayProblem(bool si, const std::string& options, const std::string& shaft, const std::string& header) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "CaseName.h"
+#include "TestText.h"
 
 namespace tvx {
 namespace {
@@ -193,7 +193,7 @@ TEST_F(CohesionlessRulesTest, SandWithoutFrictionAngle_TakesItFromBlowCountAndSt
   s.IANG = 20.0f;             // replaced by the estimated friction angle
   s.z = 40.0f;
   const CohesionlessWorking w = Work(s);
-  EXPECT_NEAR(w.phi * kDegreesPerRadian, 37.5f, 1e-4f);
+  EXPECT_NEAR(w.phi * kDegreesPerRadianAsTabulated, 37.5f, 1e-4f);
   EXPECT_FLOAT_EQ(w.delta, w.phi);
   // 0.4 * 4320 * tan(37.5 / 57.29) / 2000
   EXPECT_NEAR(CohesionlessSideResistance(s, w, compression), 0.66306f, 2e-4f);
@@ -249,7 +249,7 @@ TEST_P(SandTip, MatchesTheHandValue) {
   const TipCase& c = GetParam();
   CohesionlessWorking w;
   w.N = c.N;
-  w.phi = c.phiDeg / kDegreesPerRadian;
+  w.phi = c.phiDeg / kDegreesPerRadianAsTabulated;
   const float Ab = 0.7854f * c.Db * c.Db;
   const TipResult tip = SandTipResistance(w, c.z, BaseGeometry{Ab, c.Db}, c.IMOD);
   EXPECT_NEAR(tip.qb, c.qb, 1e-4f) << c.what;
@@ -273,7 +273,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SandTipWeakAngle, IsANominalValueWithoutAreaOrReductions) {
   CohesionlessWorking w;
-  w.phi = 28.0f / kDegreesPerRadian;
+  w.phi = 28.0f / kDegreesPerRadianAsTabulated;
   for (int imod : {0, 1}) {
     const TipResult tip = SandTipResistance(w, 3.0f, BaseGeometry{50.27f, 8.0f}, imod);
     EXPECT_FLOAT_EQ(tip.Qb, 1e-5f);

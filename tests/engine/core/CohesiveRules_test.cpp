@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "CaseName.h"
+#include "TestText.h"
 
 namespace tvx {
 namespace {

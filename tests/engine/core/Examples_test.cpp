@@ -13,6 +13,7 @@
 #include "InputReader.h"
 #include "PlotDataReader.h"
 #include "RunStatus.h"
+#include "TestText.h"
 
 namespace tvx {
 namespace {
@@ -27,7 +28,7 @@ std::vector<fs::path> Examples() {
   return files;
 }
 
-bool StartsWith(const std::string& s, const std::string& prefix) { return s.rfind(prefix, 0) == 0; }
+using test::StartsWith;
 
 // The numbers of a capacity row, or nothing when the line is not one.
 std::vector<double> RowValues(const std::string& line) {

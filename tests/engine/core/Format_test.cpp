@@ -8,6 +8,8 @@
 #include <limits>
 #include <string>
 
+#include "TestText.h"
+
 namespace tvx {
 namespace {
 
@@ -62,7 +64,12 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{'E', 10, 3, -0.0, "-0.000E+00"}, FieldCase{'F', 3, 1, -0.04, "-.0"},
         FieldCase{'F', 5, 0, -0.4, "  -0."},
         // integers
-        FieldCase{'I', 5, 0, 0, "    0"}, FieldCase{'I', 3, 0, -12, "-12"}, FieldCase{'I', 5, 0, 42, "   42"}));
+        FieldCase{'I', 5, 0, 0, "    0"}, FieldCase{'I', 3, 0, -12, "-12"}, FieldCase{'I', 5, 0, 42, "   42"}),
+    [](const auto& info) {
+      const FieldCase& c = info.param;
+      return test::CaseName(std::string(1, c.kind) + std::to_string(c.w) + "_" + std::to_string(c.d) + "_of_" +
+                            test::ShortNumber(c.value));
+    });
 
 TEST(FieldFormat, MatchesCompilerReferenceTable) {
   // Each line: value field |text|, produced by a Fortran compiler (see data/).

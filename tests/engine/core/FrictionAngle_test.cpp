@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "TestText.h"
+
 namespace tvx {
 namespace {
 
@@ -34,7 +36,11 @@ INSTANTIATE_TEST_SUITE_P(
         // N = 0 below 20 psi: no strength credit at the surface, 30 degrees at 20 psi
         AngleCase{0, 0, 0.0f}, AngleCase{0, 20, 30.0f},
         // N above 90 at 40 psi or more: the last value of the 40 psi curve
-        AngleCase{120, 60, 44.0f}));
+        AngleCase{120, 60, 44.0f}),
+    [](const auto& info) {
+      return "N" + test::CaseName(test::ShortNumber(info.param.n)) + "_at_" +
+             test::CaseName(test::ShortNumber(info.param.psi)) + "_psi";
+    });
 
 TEST(FrictionAngleFromBlowCount, IsFiniteForDegenerateInputs) {
   for (float n : {-5.0f, 0.0f, 1e-6f, 1e6f, 1e30f})

@@ -7,19 +7,15 @@
 
 #include "EngineTestSupport.h"
 #include "RunStatus.h"
+#include "TestText.h"
 
 namespace tvx {
 namespace {
 
 using test::RunProblem;
 using test::ScratchDir;
-using Lines = std::vector<std::string>;
-
-std::string Join(const Lines& lines) {
-  std::string text;
-  for (const std::string& l : lines) text += l + "\r\n";
-  return text;
-}
+using test::Join;
+using test::Lines;
 
 const std::string kMarked = "  (*)";
 const std::string kUnmarked = "     ";

@@ -1,4 +1,5 @@
 #include "InputReader.h"
+#include "TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +10,8 @@
 namespace tvx {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-std::string Join(const Lines& lines) {
-  std::string text;
-  for (const std::string& l : lines) text += l + "\r\n";
-  return text;
-}
+using test::Join;
+using test::Lines;
 
 // An English problem with one sand and one clay layer, design depth given.
 const Lines kTwoLayers = {

@@ -9,7 +9,7 @@ namespace {
 
 struct MessageCase {
   const char* name;
-  void (*write)(EngineState&);
+  void (*write)(CapacityState&);
   std::string notes;   // what the run notes receive
   bool toReport;       // the same block in the report too
 };
@@ -17,7 +17,7 @@ struct MessageCase {
 class ProfileMessage : public ::testing::TestWithParam<MessageCase> {};
 
 TEST_P(ProfileMessage, GoesToTheRunNotesAndWhereStatedTheReport) {
-  EngineState state;
+  CapacityState state;
   ASSERT_TRUE(state.units.OpenCapture(kUnitReport));
   ASSERT_TRUE(state.units.OpenCapture(kUnitRunNotes));
   GetParam().write(state);
@@ -33,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "     PLEASE PROVIDE THE SOIL DEPTH THAT IS TWO-DIAMETER DEEPER\n"
                     "     THAN THE TIP OF DRILLED SHAFTS\n\n\n",
                     true},
-        MessageCase{"SandStrengthMissing", &WriteSandStrengthMissing,
+        MessageCase{"SandStrengthMissing", [](CapacityState& state) { WriteSandStrengthMissing(state.units); },
                     "\n     *********************ERROR**********************\n"
                     "     PLEASE INPUT EITHER THE N-VALUE FROM STANDARD PENETRATION TESTS\n"
                     "     OR THE INTERNAL FRICTION ANGLE FOR SAND LAYERS\n\n",

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "CaseName.h"
+#include "TestText.h"
 #include "CohesionlessRules.h"
 
 namespace tvx {
@@ -20,15 +20,7 @@ int Count(const std::string& text, const std::string& part) {
   return n;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::size_t start = 0;
-  for (std::size_t nl = text.find('\n'); nl != std::string::npos; nl = text.find('\n', start)) {
-    out.push_back(text.substr(start, nl - start));
-    start = nl + 1;
-  }
-  return out;
-}
+using test::LinesOf;
 
 const char* const kNoteHead = "     *********************WARNING**********************";
 
@@ -41,13 +33,15 @@ class RockRulesTest : public ::testing::Test {
   std::string Notes() { return units.Captured(kUnitRunNotes); }
   std::string RockMsg() { return units.Captured(kUnitRockMsg); }
 
-  // Adds a layer entry from `top` to `bottom` (as the stepping snaps them).
+  // Adds a layer entry from the bottom of the one above to `bottom`, snapped as the
+  // preparation of the problem snaps them.
   LayerEntry& AddLayer(int KSOIL, float bottom) {
     const int e = ++problem.NLAYERS;
     LayerEntry& layer = problem.layer[e];
     layer.KSOIL = KSOIL;
     layer.XTOP = problem.layer[e - 1].XBOT;
     layer.XBOT = bottom;
+    layer.XTOPSNAP = problem.layer[e - 1].XBOTSNAP;
     layer.XBOTSNAP = bottom;
     return layer;
   }
@@ -196,7 +190,7 @@ TEST_F(RockRulesTest, UnusableStrongRockInputs_AreNotedOncePerCase) {
     EXPECT_EQ(StrongRockResistance(s, kCompression, caseState, units).Qb, 0.0f);
     s.CS = 2.0f;
   }
-  const std::vector<std::string> lines = Lines(Notes());
+  const std::vector<std::string> lines = LinesOf(Notes());
   const std::vector<std::string> expected = {
       "",
       kNoteHead,

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "../core/CaseName.h"
+#include "TestText.h"
 #include "Analysis.h"
 #include "EngineTestSupport.h"
 #include "Format.h"
@@ -50,15 +50,9 @@ class EngineFiles {
  public:
   EngineFiles(const ScratchDir& dir, const Fixture& f) : fState(std::make_unique<EngineState>()) {
     EngineState& s = *fState;
-    RunFileNames& n = s.files;
-    n.report = (dir / "p.tv8o").string();
-    n.plot = (dir / "p.tv8p").string();
-    n.notes = (dir / "p.tv8r").string();
-    n.curves = (dir / "p.tv8z").string();
-    n.qwList = (dir / "p.tv8w").string();
-    n.tzPlot = (dir / "p.tv8t").string();
-    n.qwPlot = (dir / "p.tv8q").string();
-    n.loadDist = (dir / "p.tv8l").string();
+    test::WriteFile(dir / kRunFileListName, test::RunFileListFor(dir / "p.tv8d"));
+    EXPECT_TRUE(ReadRunFileList(kRunFileListName, s.files));
+    const RunFileNames& n = s.files;
     UnitTable& u = s.units;
     u.OpenWrite(kUnitChart, kChartFileName);
     u.OpenWrite(kUnitReport, n.report);
@@ -116,7 +110,6 @@ class EngineFiles {
     h.H = Hft;
     h.HBS = HBSft;
     h.QB = QBtons;
-    h.Ec = fState->problem.Ec;
     float QS = 0.0f;
     for (int z = 1; z <= static_cast<int>(Lft - HBSft); ++z) {
       const float psi = SidePsiAt(static_cast<float>(z));
@@ -139,20 +132,8 @@ class EngineFiles {
     return fLayers.back().sidePsi;
   }
 
-  // Ends the run as the engine does: the last run's listing written, the scratch files
-  // closed and appended.
-  void Finish() {
-    EngineState& s = *fState;
-    UnitTable& u = s.units;
-    FinishAnalysis(s);
-    for (int unit : {kUnitQwList, kUnitTzPlot, kUnitQwPlot, kUnitLoadDist}) u.Close(unit);
-    MergeScratchFile(s, s.files.qwList, kUnitQwList, kUnitCurves);
-    MergeScratchFile(s, s.files.tzPlot, kUnitTzPlot, kUnitPlot);
-    MergeScratchFile(s, kTzDiamFileName, kUnitTzDiam, kUnitPlot);
-    MergeScratchFile(s, s.files.qwPlot, kUnitQwPlot, kUnitPlot);
-    MergeScratchFile(s, s.files.loadDist, kUnitLoadDist, kUnitPlot);
-    u.CloseAll();
-  }
+  // Ends the run as the engine does, with the status the cases left.
+  void Finish(int status = kStatusNormal) { FinishRun(*fState, status); }
 
  private:
   std::unique_ptr<EngineState> fState;
@@ -172,7 +153,7 @@ TEST(PlotDataRoundTrip, TwoDiametersWithPrintedCurves_CountsReadBack) {
   f.DSTART = 3.0f;
   f.DIALIM = 3.5f;
   EngineFiles files(dir, f);
-  files.state().run.NLINES = 2;  // as the case enumeration plans the two diameters
+  files.state().capacity.NLINES = 2;  // as the case enumeration plans the two diameters
   files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
   ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
   files.HandOver(2, 2, 1, 3.5f, 30.0f, 120.0f);
@@ -231,7 +212,7 @@ TEST_P(PlotBlockCount, EveryLineOfTheRunCarriesTheSameBlocks) {
   f.DSTART = 3.0f;
   f.DIALIM = 3.5f;
   EngineFiles files(dir, f);
-  files.state().run.NLINES = static_cast<int>(c.headerNBLK.size());
+  files.state().capacity.NLINES = static_cast<int>(c.headerNBLK.size());
   int caseNumber = 0;
   for (const PlottedCase& pc : c.cases) {
     ++caseNumber;
@@ -273,7 +254,7 @@ TEST(PlotDataRoundTrip, FirstCaseWithoutRows_FileStillReadsBackWhole) {
   f.layers = kSandOverClay;
   f.DIALIM = 3.5f;
   EngineFiles files(dir, f);
-  files.state().run.NLINES = 2;
+  files.state().capacity.NLINES = 2;
   files.state().handOver.caseNumber = 1;
   WriteEmptyPlottedLine(files.state());
   files.HandOver(2, 2, 1, 3.5f, 30.0f, 120.0f);
@@ -323,7 +304,7 @@ TEST_P(SoilTipCurves, MonotonicAndApproachTheUltimateLoad) {
   const float lowest[] = {0, 0.835f, 0.92f, 0.75f};
   const float highest[] = {0, 1.015f, 1.08f, 0.95f};
   for (int bound = 1; bound <= 3; ++bound) {
-    const SettlementTable& t = files.state().run.results[bound];
+    const SettlementTable& t = files.state().settlement.results[bound];
     // The top moves further with every assumed tip movement; the top load may soften a
     // little at the last rows, as the clay-family side curves do past their peak.
     for (int r = 1; r < kSettlementPoints; ++r) {
@@ -356,10 +337,10 @@ TEST(SoilTipCurves, IgnoredTopOverTheWholeShaft_TopLoadIsTipLoadAndMovesByShorte
     f.TOPLENG = 30.0f;
     f.si = si;
     EngineFiles files(dir, f);
-    files.state().run.NLINES = 2;  // as the case enumeration plans the two diameters
+    files.state().capacity.NLINES = 2;  // as the case enumeration plans the two diameters
     files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
     ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
-    const SettlementTable& t = files.state().run.results[kTrendBound];
+    const SettlementTable& t = files.state().settlement.results[kTrendBound];
     const double AE = 4.0e6 * 3.14159265 / 4.0 * 36.0 * 36.0;
     const double lbPerLoad = si ? 1000.0 / 4.448 : 2000.0;
     const double inPerMove = si ? 39.37 : 1.0;
@@ -382,7 +363,7 @@ TEST(SoilTipCurves, IgnoredBottomPortion_CarriesNoSideLoad) {
   files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f, 0.0f, 0.0f, 6.0f);
   ASSERT_EQ(files.state().handOver.NSEG, 24);
   ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
-  const SettlementTable& t = files.state().run.results[kTrendBound];
+  const SettlementTable& t = files.state().settlement.results[kTrendBound];
   // At the last tip movement (1.8 in, 0.05 D) every clay curve stands at its last point,
   // 0.835 of the unit side resistance, over the 288 in of the side zone.
   const double perimeter = 3.14159265 * 36.0;
@@ -397,13 +378,13 @@ TEST(SoilTipCurves, ClayTipAboveADeeperSandLayer_GetsTheClayTipCurve) {
   Fixture f;
   f.layers = {{kSand, 20.0f, 10.0f}, {kClay, 40.0f, 8.0f}, {kSand, 60.0f, 12.0f}};
   EngineFiles files(dir, f);
-  files.state().run.NLINES = 2;  // as the case enumeration plans the two diameters
+  files.state().capacity.NLINES = 2;  // as the case enumeration plans the two diameters
   files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
   ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
   // The 13th tip movement, 0.625 in, is 0.01736 of the 36 in base: between the clay trend
   // points .70 at 0.015 and .865 at 0.025.
   const float share = 0.70f + (0.865f - 0.70f) * (0.625f / 36.0f - 0.015f) / 0.01f;
-  EXPECT_NEAR(files.state().run.results[kTrendBound].TIPLOAD[12], 100.0f * share, 1e-3f);
+  EXPECT_NEAR(files.state().settlement.results[kTrendBound].TIPLOAD[12], 100.0f * share, 1e-3f);
   files.Finish();
 }
 
@@ -431,12 +412,12 @@ TEST(DefinedSettlements, BelowTheFirstGivesNoLoad_AboveTheLastExtendsTheLastRows
   f.ICHART = 1;
   f.PDSETT = {1e-7f, 0.3f, 40.0f};
   EngineFiles files(dir, f);
-  files.state().run.NLINES = 2;  // as the case enumeration plans the two diameters
+  files.state().capacity.NLINES = 2;  // as the case enumeration plans the two diameters
   files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
   ASSERT_EQ(SettleCase(files.state()), kStatusNormal);
   const EngineState& s = files.state();
-  const SettlementTable t = s.run.results[kTrendBound];
-  const ChartStore& chart = s.run.chart;
+  const SettlementTable t = s.settlement.results[kTrendBound];
+  const ChartStore& chart = s.settlement.chart;
   files.Finish();
 
   EXPECT_FLOAT_EQ(chart.lengthIn[1], 360.0f);
@@ -482,12 +463,12 @@ TEST(EarlyStops, TipBelowTheProfileStopsWithStatus4AndClosesTheScratch) {
   Fixture f;
   f.layers = {{kClay, 30.0f, 8.0f}};
   EngineFiles files(dir, f);
-  files.state().run.NLINES = 2;  // as the case enumeration plans the two diameters
+  files.state().capacity.NLINES = 2;  // as the case enumeration plans the two diameters
   files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
   files.state().handOver.tipDepth = 31.0f;
   EXPECT_EQ(SettleCase(files.state()), kStatusTipBeyondProfile);
   EXPECT_FALSE(files.state().units.IsOpen(kUnitTzData));
-  files.Finish();
+  files.Finish(kStatusTipBeyondProfile);
   const std::string notes = test::ReadFile(dir / "p.tv8r");
   EXPECT_NE(notes.find("                             **** WARNING ****\n"
                        "     THE VALUE OF X = 0.37E+03 IS BEYOND THE EXTENT OF THE INPUT STRENGTH CURVE"),
@@ -502,10 +483,10 @@ TEST(EarlyStops, PrintedDepthBelowTheProfileStopsWithStatus2) {
   f.layers = kSandOverClay;
   f.TZDEP = {41.0f};
   EngineFiles files(dir, f);
-  files.state().run.NLINES = 2;  // as the case enumeration plans the two diameters
+  files.state().capacity.NLINES = 2;  // as the case enumeration plans the two diameters
   files.HandOver(1, 1, 1, 3.0f, 30.0f, 100.0f);
   EXPECT_EQ(SettleCase(files.state()), kStatusDepthBeyondProfile);
-  files.Finish();
+  files.Finish(kStatusDepthBeyondProfile);
   const std::string report = test::ReadFile(dir / "p.tv8o");
   EXPECT_NE(report.find("THE VALUE OF X = 0.492E+03 IS BEYOND THE EXTENT OF THE INPUT STRENGTH CURVE 1"),
             std::string::npos);

@@ -1,4 +1,5 @@
 #include "DesignCharts.h"
+#include "TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -8,15 +9,7 @@
 namespace tvx {
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::size_t start = 0;
-  for (std::size_t nl = text.find('\n'); nl != std::string::npos; nl = text.find('\n', start)) {
-    out.push_back(text.substr(start, nl - start));
-    start = nl + 1;
-  }
-  return out;
-}
+using test::LinesOf;
 
 // Two settlements, nine diameters 3.0 .. 7.0 ft and three lengths 60, 57, 54 ft (the case
 // loop's order: length index 1 is the longest). The load of (length k, diameter j,
@@ -32,7 +25,7 @@ class DesignChartsTest : public ::testing::Test {
     p.NPOINTPD = 2;
     p.PDSETT[1] = 0.5f;
     p.PDSETT[2] = 1.0f;
-    ChartStore& c = s.run.chart;
+    ChartStore& c = s.settlement.chart;
     c.NDIAC = 9;
     c.NLENC = 3;
     for (int k = 1; k <= 3; ++k) c.lengthIn[k] = 12.0f * (63.0f - 3.0f * k);
@@ -42,9 +35,9 @@ class DesignChartsTest : public ::testing::Test {
         for (int i = 1; i <= 2; ++i) c.load[k][j][i] = 2000.0f * (100 * i + 10 * j + k);
     for (int i = 1; i <= 2; ++i) c.load[2][5][i] = 0.0f;
   }
-  std::vector<std::string> Report() { return Lines(s.units.Captured(kUnitReport)); }
-  std::vector<std::string> Plot() { return Lines(s.units.Captured(kUnitPlot)); }
-  EngineState s;
+  std::vector<std::string> Report() { return LinesOf(s.units.Captured(kUnitReport)); }
+  std::vector<std::string> Plot() { return LinesOf(s.units.Captured(kUnitPlot)); }
+  SettlementState s;
 };
 
 TEST_F(DesignChartsTest, NineDiameters_TwoBlocksPerSettlement_ShortestLengthFirst) {
@@ -107,7 +100,7 @@ TEST_F(DesignChartsTest, SiRun_MetresAndKnInTheReport_MetresForDiametersInThePlo
   s.problem.UNITS = "SI";
   s.problem.PDSETT[1] = 0.0127f;
   s.problem.NPOINTPD = 1;
-  s.run.chart.NDIAC = 2;
+  s.settlement.chart.NDIAC = 2;
   WriteDesignCharts(s);
   const std::vector<std::string> report = Report();
   ASSERT_EQ(report.size(), 5u + 3u + 7u);
@@ -140,8 +133,8 @@ TEST_F(DesignChartsTest, NoSettlements_CountLineOnlyAndEmptyReportSection) {
 
 TEST_F(DesignChartsTest, CountsBeyondTheStore_AreCut) {
   s.problem.NPOINTPD = 40;
-  s.run.chart.NDIAC = 99;
-  s.run.chart.NLENC = -4;
+  s.settlement.chart.NDIAC = 99;
+  s.settlement.chart.NLENC = -4;
   WriteDesignCharts(s);
   EXPECT_EQ(Plot()[0], " 10 20 0");
   // 20 diameters: three blocks per settlement (7, 7 and 6 columns), no rows

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "../core/CaseName.h"
+#include "TestText.h"
 
 namespace tvx {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "../core/CaseName.h"
+#include "TestText.h"
 
 namespace tvx {
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "../core/CaseName.h"
+#include "TestText.h"
 #include "EngineTestSupport.h"
 #include "PlotDataReader.h"
 #include "RunStatus.h"
@@ -37,7 +37,7 @@ struct ExampleRun {
   Lines report;
 };
 
-bool StartsWith(const std::string& s, const std::string& prefix) { return s.rfind(prefix, 0) == 0; }
+using test::StartsWith;
 
 // Every word of the line as a number, or nothing when one of them is not a number.
 std::vector<double> Numbers(const std::string& line) {

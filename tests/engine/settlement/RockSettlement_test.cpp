@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../core/CaseName.h"
+#include "TestText.h"
 #include "RockSocketTables.h"
 #include "SoilProfile.h"
 
@@ -16,15 +16,7 @@ namespace {
 
 using test::NameByWhat;
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::size_t start = 0;
-  for (std::size_t nl = text.find('\n'); nl != std::string::npos; nl = text.find('\n', start)) {
-    out.push_back(text.substr(start, nl - start));
-    start = nl + 1;
-  }
-  return out;
-}
+using test::LinesOf;
 
 // Relative closeness for values computed in float against a double-precision hand value.
 ::testing::AssertionResult NearRel(float actual, double expected, double rel = 2e-4) {
@@ -69,9 +61,9 @@ class RockFixture {
   }
   std::string Report() { return s.units.Captured(kUnitReport); }
   std::string Notes() { return s.units.Captured(kUnitRunNotes); }
-  const SettlementTable& Trend() const { return s.run.results[1]; }
+  const SettlementTable& Trend() const { return s.settlement.results[1]; }
 
-  EngineState s;
+  SettlementState s;
 };
 
 // ---------------------------------------------------------------------------------------
@@ -148,11 +140,27 @@ class StrongRockSocket : public ::testing::TestWithParam<StrongRockUnits>, publi
 };
 
 TEST_P(StrongRockSocket, TwoPasses_MatchHandValues) {
-  ComputeStrongRockSettlement(s);
+  ASSERT_TRUE(SettleRockTip(s));
   const SettlementTable& t = Trend();
   const double F = GetParam().load, W = GetParam().move;
-  // Point 1, m = 0.00018: P = B^2 Em m / I = 30.949 t. Top: pass-2 socket load plus the
-  // overburden share mobilized by the pass-1 head movement; tip: pass-2 head values.
+  // Top columns: the socket load P plus the overburden side S = 50 min(1, w1 / 0.017) that
+  // the pass-1 head movement w1 mobilizes, against the movement at the rock top; tip
+  // columns: the pass-2 head values. With AE = 0.7854 Ec B^2 = 1357171 t and the clay layer
+  // carried by 0.7854 Ec D^3 = 6361740 t (t = 20 ft, dQ = 50 t):
+  //
+  // Point 1, m = 0.00018: P = B^2 Em m / I = 57600 x 0.00018 / 0.335 = 30.949 t; at the rock
+  // top wr = 30 P / AE + m B = 0.00068413 + 0.000432 = 0.00111613 ft (0.0133935 in); from
+  // m0 = wr / D = 0.00037204 the lower clay curve gives rb = 0.37204 x 0.29 = 0.107892:
+  //   Pt = P + 50 rb = 36.3436, mt = m0 + 20 Pt / 6361740 = 0.00048630, rt = 0.141026,
+  //   Pn = P + 25 (rb + rt) = 37.1720; again with Pt = Pn: mt = 0.00048890, Pn = 37.1911,
+  //   within 0.1 rb dQ. w1 = 0.8 wr + 3 (mt - m0) = 0.00124349 ft, so S = 3.65732 and the
+  //   top load 34.6066 t. The upper clay curve (rb = 0.37204 x 0.74 = 0.275310) ends at
+  //   Pn = 47.4667 t with mt = 0.00052079: tip movement 0.8 wr + 3 (mt - m0) = 0.00133915 ft
+  //   (0.0160698 in).
+  // Point 7, m = 0.00018 x 1.5^6 = 0.00205031: P = 352.530 t, wr = 0.0127134 ft, m0 =
+  //   0.00423781; lower curve rb = 0.794269: Pn = 393.741 t after one round, mt = 0.00547095,
+  //   w1 = 0.0138701 ft, S = 40.7945, top load 393.326 t; upper curve rb = 1.002378: tip load
+  //   402.967 t.
   EXPECT_TRUE(NearRel(t.TOPLOAD[0], 34.6066 * F));
   EXPECT_TRUE(NearRel(t.TOPMV[0], 0.0133935 / 12 * W));
   EXPECT_TRUE(NearRel(t.TIPLOAD[0], 47.4667 * F));
@@ -195,7 +203,7 @@ TEST_P(StrongRockOverburden, SocketIsTheRockBelowTheSoil) {
   s.handOver.QB = 300.0f;
   s.handOver.layerEndSide[2] = 50.0f;
   s.handOver.layerEndSide[3] = 250.0f;
-  ComputeStrongRockSettlement(s);
+  ASSERT_TRUE(SettleRockTip(s));
   EXPECT_TRUE(NearRel(Trend().TOPMV[14], 0.216379));
   EXPECT_TRUE(NearRel(Trend().TOPLOAD[14], 550.0));
 }
@@ -215,7 +223,7 @@ TEST(StrongRockAtSurface, NoLayerCarried_TopAndTipColumnsEqual) {
   f.Tip(30.0f, 3.0f, 2);
   f.s.handOver.QB = 200.0f;
   f.s.handOver.layerEndSide[2] = 100.0f;
-  ComputeStrongRockSettlement(f.s);
+  ASSERT_TRUE(SettleRockTip(f.s));
   const SettlementTable& t = f.Trend();
   for (int k = 0; k < kSettlementPoints; ++k) {
     EXPECT_EQ(t.TOPLOAD[k], t.TIPLOAD[k]) << k;
@@ -259,12 +267,12 @@ class WeakRockSocket : public ::testing::Test, public RockFixture {
     Tip(25.0f, 3.0f, 3);
     s.handOver.layerEndSide[2] = 20.0f;
     s.handOver.layerEndSide[3] = 300.0f;
-    s.run.QSW = 20.0f;
+    s.capacity.QSW = 20.0f;
   }
 };
 
 TEST_F(WeakRockSocket, GammaFactorsAndBothOmegaBranches_MatchHandValues) {
-  ComputeWeakRockSettlement(s);
+  ASSERT_TRUE(SettleRockTip(s));
   const SettlementTable& t = Trend();
   const std::vector<WeakRockPoint> points = {
       {1, 68.7931, 0.00774565},  // K = 0.0712 <= n: Omega = K
@@ -285,7 +293,7 @@ TEST_F(WeakRockSocket, GammaFactorsAndBothOmegaBranches_MatchHandValues) {
 TEST_F(WeakRockSocket, SiRun_ConvertsLoadsAndMovementsWithTheShortening) {
   s.problem.UNITS = "SI";
   s.problem.layer[3].SLUMP = {0.1524f, 0.1524f};  // 6 in, given in metres
-  ComputeWeakRockSettlement(s);
+  ASSERT_TRUE(SettleRockTip(s));
   EXPECT_TRUE(NearRel(Trend().TOPLOAD[0], 611.983));
   EXPECT_TRUE(NearRel(Trend().TOPMV[0], 0.000196741));
   EXPECT_TRUE(NearRel(Trend().TOPLOAD[14], 3800.68));
@@ -319,7 +327,7 @@ TEST_P(DecomposedRockShaft, ElasticShaftAndBase_MatchHandValues) {
   s.handOver.layerEndSide[3] = 150.0f;
   s.handOver.zLast = 40.0f;  // the stepping went deeper than L + 2B: the mid-layer stress holds
   s.handOver.sigmaLast = 9999.0f;
-  ComputeDecomposedRockSettlement(s);
+  ASSERT_TRUE(SettleRockTip(s));
   const std::array<int, 5> k = {1, 10, 11, 14, 15};
   for (int i = 0; i < 5; ++i) {
     EXPECT_TRUE(NearRel(Trend().TOPLOAD[k[i] - 1], GetParam().load[i])) << "point " << k[i];
@@ -381,7 +389,7 @@ void WeakRockOverSand(RockFixture& f) {
   f.Tip(25.0f, 3.0f, 3);
   f.s.handOver.layerEndSide[2] = 20.0f;
   f.s.handOver.layerEndSide[3] = 300.0f;
-  f.s.run.QSW = 20.0f;
+  f.s.capacity.QSW = 20.0f;
 }
 
 void DecomposedOverClay(RockFixture& f) {
@@ -399,9 +407,9 @@ class RockSettlementDegenerate : public ::testing::TestWithParam<DegenerateCase>
 
 TEST_P(RockSettlementDegenerate, NotesAndKeepsTheTableFinite) {
   RockFixture f;
-  f.s.run.KBOUND = 3;
-  f.s.run.results[2].TOPLOAD[0] = 7.0f;
-  f.s.run.results[3].TOPMV[0] = 8.0f;
+  f.s.settlement.KBOUND = 3;
+  f.s.settlement.results[2].TOPLOAD[0] = 7.0f;
+  f.s.settlement.results[3].TOPMV[0] = 8.0f;
   GetParam().base(f);
   GetParam().change(f);
   ASSERT_TRUE(SettleRockTip(f.s));
@@ -412,9 +420,9 @@ TEST_P(RockSettlementDegenerate, NotesAndKeepsTheTableFinite) {
   bool anyLoad = false;
   for (float v : t.TOPLOAD) anyLoad = anyLoad || v != 0.0f;
   EXPECT_EQ(anyLoad, !GetParam().zeroTable);
-  EXPECT_EQ(f.s.run.KBOUND, 3);
-  EXPECT_EQ(f.s.run.results[2].TOPLOAD[0], 7.0f);
-  EXPECT_EQ(f.s.run.results[3].TOPMV[0], 8.0f);
+  EXPECT_EQ(f.s.settlement.KBOUND, 3);
+  EXPECT_EQ(f.s.settlement.results[2].TOPLOAD[0], 7.0f);
+  EXPECT_EQ(f.s.settlement.results[3].TOPMV[0], 8.0f);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -489,7 +497,7 @@ TEST(RockSettlementSweep, EveryInputAtItsExtremes_TableStaysFinite) {
       {"QB", [](RockFixture& f, float v) { f.s.handOver.QB = v; }},
       {"QS above", [](RockFixture& f, float v) { f.s.handOver.layerEndSide[2] = v; }},
       {"QS tip", [](RockFixture& f, float v) { f.s.handOver.layerEndSide[3] = v; }},
-      {"QSW", [](RockFixture& f, float v) { f.s.run.QSW = v; }},
+      {"QSW", [](RockFixture& f, float v) { f.s.capacity.QSW = v; }},
       {"sigma last", [](RockFixture& f, float v) { f.s.handOver.sigmaLast = v; }},
       {"z last", [](RockFixture& f, float v) { f.s.handOver.zLast = v; }},
       {"DSTART", [](RockFixture& f, float v) { f.s.problem.DSTART = v; }},
@@ -562,8 +570,8 @@ TEST(SettleRockTip, BeforeAnySoilTip_PrintsTheTable) {
   RockFixture f;
   StrongRockOverClay(f);
   ASSERT_TRUE(SettleRockTip(f.s));
-  EXPECT_EQ(f.s.run.KBOUND, 0);
-  const std::vector<std::string> lines = Lines(f.Report());
+  EXPECT_EQ(f.s.settlement.KBOUND, 0);
+  const std::vector<std::string> lines = LinesOf(f.Report());
   ASSERT_EQ(lines.size(), 2u + 2u + 1u + 2u + 15u);
   EXPECT_EQ(lines[2], "                      LOAD SETTLEMENT RELATIONSHIP      ");
   EXPECT_EQ(lines[3], "               ------------------------------------------   ");
@@ -577,13 +585,13 @@ TEST(SettleRockTip, AfterASoilTip_HeadingOnlyAndBoundTablesKept) {
   RockFixture f;
   StrongRockOverClay(f);
   f.s.problem.UNITS = "SI";
-  f.s.run.KBOUND = 3;
-  f.s.run.results[3].TIPLOAD[4] = 42.0f;
+  f.s.settlement.KBOUND = 3;
+  f.s.settlement.results[3].TIPLOAD[4] = 42.0f;
   ASSERT_TRUE(SettleRockTip(f.s));
-  const std::vector<std::string> lines = Lines(f.Report());
+  const std::vector<std::string> lines = LinesOf(f.Report());
   ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(f.s.run.KBOUND, 3);
-  EXPECT_EQ(f.s.run.results[3].TIPLOAD[4], 42.0f);
+  EXPECT_EQ(f.s.settlement.KBOUND, 3);
+  EXPECT_EQ(f.s.settlement.results[3].TIPLOAD[4], 42.0f);
   EXPECT_TRUE(NearRel(f.Trend().TOPLOAD[14], 550.0 * 8.896));
 }
 
@@ -592,7 +600,7 @@ TEST(SettleRockTip, SiTable_HasKnAndMetreLabels) {
   StrongRockOverClay(f);
   f.s.problem.UNITS = "SI";
   ASSERT_TRUE(SettleRockTip(f.s));
-  const std::vector<std::string> lines = Lines(f.Report());
+  const std::vector<std::string> lines = LinesOf(f.Report());
   ASSERT_GE(lines.size(), 7u);
   EXPECT_EQ(lines[5], "                      TOP  LOAD     TOP MOVEMENT        ");
   EXPECT_EQ(lines[6], "                         kN              M             ");
@@ -604,11 +612,11 @@ TEST(SettleRockTip, ChartRun_RecordsLengthAndDiameterWithZeroLoads) {
   f.s.problem.ICHART = 1;
   f.s.handOver.lengthIndex = 2;
   f.s.handOver.diameterIndex = 3;
-  f.s.run.chart.load[2][3][1] = 5.0f;
+  f.s.settlement.chart.load[2][3][1] = 5.0f;
   ASSERT_TRUE(SettleRockTip(f.s));
-  EXPECT_EQ(f.s.run.chart.lengthIn[2], 360.0f);
-  EXPECT_EQ(f.s.run.chart.diameterIn[3], 36.0f);
-  EXPECT_EQ(f.s.run.chart.load[2][3][1], 0.0f);
+  EXPECT_EQ(f.s.settlement.chart.lengthIn[2], 360.0f);
+  EXPECT_EQ(f.s.settlement.chart.diameterIn[3], 36.0f);
+  EXPECT_EQ(f.s.settlement.chart.load[2][3][1], 0.0f);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -628,10 +636,10 @@ TEST_P(RockStrengthNote, WrittenOnlyForShaleBottomAndWeakRock) {
   RockFixture f;
   f.Add(kStrongRock, 0.0f, 20.0f);
   f.Add(GetParam().deepestType, 20.0f, 40.0f);
-  f.s.run.anyRockStep = GetParam().anyRockStep;
-  f.s.run.lastRockQu = GetParam().quPsf;
+  f.s.capacity.anyRockStep = GetParam().anyRockStep;
+  f.s.capacity.lastRockQu = GetParam().quPsf;
   WriteRockStrengthNote(f.s);
-  const std::vector<std::string> lines = Lines(f.Report());
+  const std::vector<std::string> lines = LinesOf(f.Report());
   if (!GetParam().note) {
     EXPECT_TRUE(lines.empty());
     return;

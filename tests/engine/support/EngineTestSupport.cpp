@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "EngineState.h"
+#include "RunFiles.h"
 
 extern "C" int ITORVEX(int k);
 
@@ -53,6 +54,11 @@ void WriteFile(const fs::path& p, const std::string& text) {
   if (!out) throw std::runtime_error("cannot write " + p.string());
 }
 
+std::string RunFileListFor(const fs::path& input, const std::string& version) {
+  std::string list = run::RunFileListText(run::MakeRunFileSet(input));
+  return version + list.substr(list.find('\n'));
+}
+
 std::tm FixedClock() {
   std::tm t{};
   t.tm_year = 2017 - 1900;
@@ -73,10 +79,7 @@ EngineRun RunWritten(const ScratchDir& dir, const fs::path& input) {
   run.plot = with(".tv8p");
   run.notes = with(".tv8r");
   run.curves = with(".tv8z");
-  std::string list = "2017.8.11\n1\n" + input.string() + "\n";
-  for (const char* ext : {".tv8o", ".tv8p", ".tv8r", ".tv8z", ".tv8w", ".tv8t", ".tv8q", ".tv8l"})
-    list += with(ext).string() + "\n";
-  WriteFile(dir / "names.dat", list);
+  WriteFile(dir / "names.dat", RunFileListFor(input));
   SetRunClock(&FixedClock);
   run.status = ITORVEX(11);
   SetRunClock(nullptr);

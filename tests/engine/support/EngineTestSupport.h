@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "TestText.h"
+#include "TorvexVersion.h"
+
 namespace tvx::test {
 
 // A fresh folder under the system temp folder, made the working directory while the object
@@ -28,6 +31,10 @@ class ScratchDir {
 std::string ReadFile(const std::filesystem::path& p);
 std::vector<std::string> ReadLines(const std::filesystem::path& p);
 void WriteFile(const std::filesystem::path& p, const std::string& text);
+
+// The run-file list names.dat for the problem file `input` and its result and scratch files
+// beside it, as the runner writes it, with `version` on its first line.
+std::string RunFileListFor(const std::filesystem::path& input, const std::string& version = kProgramVersion);
 
 // 7 March 2017, 09:05:03: the fixed clock of engine tests.
 std::tm FixedClock();

@@ -3,18 +3,10 @@
 #include <array>
 #include <cstddef>
 
+#include "Interpolation.h"
+
 namespace tvx {
 namespace {
-
-// Linear interpolation in a row of points, the end values outside the row. A NaN argument
-// reads the first point.
-template <std::size_t K>
-float InterpolateRow(const std::array<float, K>& x, const std::array<float, K>& y, float u) {
-  if (!(u > x.front())) return y.front();
-  for (std::size_t i = 1; i < K; ++i)
-    if (u <= x[i]) return y[i - 1] + (u - x[i - 1]) * (y[i] - y[i - 1]) / (x[i] - x[i - 1]);
-  return y.back();
-}
 
 // A design chart: columns by the argument u, rows by the argument v; table[row][column].
 template <std::size_t R, std::size_t C>
@@ -67,16 +59,17 @@ constexpr Chart<6, 7> kAdhesion = {
       {0.07f, 0.118f, 0.14f, 0.155f, 0.16f, 0.168f, 0.172f},
       {0.066f, 0.10f, 0.122f, 0.14f, 0.15f, 0.153f, 0.156f}}}};
 
-// Columns: Em / sigma_n. Rows: qu / pa. The last column (3000) is held beyond it.
-constexpr Chart<6, 7> kFactorN = {
-    {400.0f, 500.0f, 600.0f, 1000.0f, 1500.0f, 2000.0f, 3000.0f},
+// Columns: Em / sigma_n. Rows: qu / pa. The chart's abscissae run on to 4000 without values:
+// its 4000 column repeats the 3000 column, so the 3000 values hold from 3000 on.
+constexpr Chart<6, 8> kFactorN = {
+    {400.0f, 500.0f, 600.0f, 1000.0f, 1500.0f, 2000.0f, 3000.0f, 4000.0f},
     {5.0f, 14.0f, 24.0f, 28.0f, 36.0f, 48.0f},
-    {{{0.50f, 0.50f, 0.50f, 0.46f, 0.42f, 0.405f, 0.40f},
-      {0.50f, 0.48f, 0.45f, 0.38f, 0.35f, 0.375f, 0.24f},
-      {0.472f, 0.42f, 0.375f, 0.29f, 0.255f, 0.145f, 0.075f},
-      {0.458f, 0.40f, 0.345f, 0.26f, 0.22f, 0.11f, 0.0f},
-      {0.43f, 0.36f, 0.29f, 0.18f, 0.15f, 0.04f, 0.0f},
-      {0.40f, 0.30f, 0.21f, 0.08f, 0.05f, 0.018f, 0.0f}}}};
+    {{{0.50f, 0.50f, 0.50f, 0.46f, 0.42f, 0.405f, 0.40f, 0.40f},
+      {0.50f, 0.48f, 0.45f, 0.38f, 0.35f, 0.375f, 0.24f, 0.24f},
+      {0.472f, 0.42f, 0.375f, 0.29f, 0.255f, 0.145f, 0.075f, 0.075f},
+      {0.458f, 0.40f, 0.345f, 0.26f, 0.22f, 0.11f, 0.0f, 0.0f},
+      {0.43f, 0.36f, 0.29f, 0.18f, 0.15f, 0.04f, 0.0f, 0.0f},
+      {0.40f, 0.30f, 0.21f, 0.08f, 0.05f, 0.018f, 0.0f, 0.0f}}}};
 
 }  // namespace
 

@@ -8,7 +8,9 @@
 
 #include "Analysis.h"
 #include "Format.h"
+#include "MessageBanners.h"
 #include "RunStatus.h"
+#include "TorvexVersion.h"
 
 namespace tvx {
 namespace {
@@ -40,23 +42,13 @@ void ReportOpenFailure(EngineState& state, const std::string& path) {
   for (int unit : {kUnitReport, kUnitRunNotes}) {
     if (!state.units.IsOpen(unit)) continue;
     state.units.WriteEmpty(unit);
-    state.units.Write(unit, Record().X(5).T("*********************ERROR**********************"));
+    state.units.Write(unit, Record().X(5).T(kErrorBanner));
     state.units.Write(unit, Record().X(5).T("THE FOLLOWING FILE COULD NOT BE OPENED:"));
     state.units.Write(unit, Record().X(5).T(path));
   }
 }
 
 }  // namespace
-
-std::string FixedWidth(const std::string& text, std::size_t width) {
-  if (text.size() >= width) return text.substr(0, width);
-  return text + std::string(width - text.size(), ' ');
-}
-
-std::string TrimTrailingBlanks(const std::string& text) {
-  const std::size_t end = text.find_last_not_of(' ');
-  return end == std::string::npos ? std::string() : text.substr(0, end + 1);
-}
 
 bool ReadRunFileList(const std::string& path, RunFileNames& names) {
   UnitTable list;
@@ -178,7 +170,7 @@ void RunEngine(EngineState& state, int& status) {
   if (const char* console = std::getenv("TORVEX_CONSOLE"); console && *console && *console != '0')
     u.Attach(kUnitConsole, stdout);
   u.Write(kUnitConsole, " VERTICALLY LOADED DRILLED SHAFT ANALYSIS PROGRAM TORVEX");
-  u.Write(kUnitConsole, " Version 2017.8.11  (C) 2017 Calverin");
+  u.Write(kUnitConsole, std::string(" Version ") + kProgramVersion + "  (C) 2017 Calverin");
   u.WriteEmpty(kUnitConsole);
 
   if (!ReadRunFileList(kRunFileListName, state.files)) {
@@ -225,7 +217,13 @@ void RunEngine(EngineState& state, int& status) {
   WriteRunDateTime(state);
 
   RunAnalysis(state, status);
+  FinishRun(state, status);
+}
 
+void FinishRun(EngineState& state, int status) {
+  FinishAnalysis(state, status);
+  UnitTable& u = state.units;
+  const RunFileNames& f = state.files;
   u.Close(kUnitQwList);
   u.Close(kUnitTzPlot);
   u.Close(kUnitQwPlot);

@@ -1,14 +1,12 @@
-// The whole state of one engine run. ITORVEX builds a fresh state for every call, so
-// nothing carries over from one analysis to the next.
+// The whole state of one engine run: the capacity analysis' and the load-settlement
+// computations' parts (SettlementState) and the paths of the run-file list. ITORVEX builds a
+// fresh state for every call, so nothing carries over from one analysis to the next.
 #pragma once
 
-#include <array>
 #include <ctime>
 #include <string>
 
-#include "CaseHandOver.h"
-#include "ProblemRecord.h"
-#include "UnitTable.h"
+#include "SettlementState.h"
 
 namespace tvx {
 
@@ -26,12 +24,8 @@ struct RunFileNames {
   std::string loadDist; // .tv8l
 };
 
-struct EngineState {
-  UnitTable units;
+struct EngineState : SettlementState {
   RunFileNames files;
-  ProblemRecord problem;
-  CaseHandOver handOver;  // the case just analysed, for the load-settlement computations
-  RunHandOver run;
 };
 
 // The local date and time of the run. Tests replace the clock to get a fixed date.

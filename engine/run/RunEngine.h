@@ -9,10 +9,6 @@
 namespace tvx {
 
 constexpr const char* kRunFileListName = "names.dat";
-constexpr const char* kChartFileName = "CHART.DAT";
-constexpr const char* kTzDiamFileName = "TZDIAM.DAT";
-constexpr const char* kTzDataFileName = "TZDATA.DAT";
-constexpr const char* kRockMsgFileName = "ROCKMSG.DAT";
 constexpr int kVersionWidth = 12;
 constexpr int kPathWidth = 255;
 constexpr int kMergeWidth = 80;
@@ -28,16 +24,17 @@ struct PathParts {
 };
 PathParts SplitPath(const std::string& path);
 
-// A text cut or blank-padded to exactly `width` characters.
-std::string FixedWidth(const std::string& text, std::size_t width);
-std::string TrimTrailingBlanks(const std::string& text);
-
 void WriteBanner(EngineState& state, int unit);
 void WriteFileNames(EngineState& state);
 void WriteRunDateTime(EngineState& state);
 // Copies every record of `path` to `toUnit`, each cut or padded to 80 columns.
 void MergeScratchFile(EngineState& state, const std::string& path, int scratchUnit, int toUnit);
 
+// The main program: the run-file list, the files, the headers, the analysis, then FinishRun.
 void RunEngine(EngineState& state, int& status);
+
+// The end of a run, also of one stopped early: the end of the analysis (FinishAnalysis), the
+// scratch files closed and appended to the curve-data and plot-data files, every file closed.
+void FinishRun(EngineState& state, int status);
 
 }  // namespace tvx

@@ -1,13 +1,15 @@
 #include "Analysis.h"
 
-#include "CapacityAnalysis.h"
+#include <algorithm>
+
+#include "CaseSettlement.h"
 #include "DesignCharts.h"
 #include "InputConversion.h"
 #include "InputEcho.h"
 #include "InputReader.h"
 #include "LoadSettlementRun.h"
-#include "PlotDataFile.h"
 #include "ParameterEstimates.h"
+#include "PlotDataFile.h"
 #include "ProfileMessages.h"
 #include "RockSettlement.h"
 #include "RunStatus.h"
@@ -15,7 +17,7 @@
 
 namespace tvx {
 
-void PrepareProblem(EngineState& state) {
+void PrepareProblem(CapacityState& state) {
   ProblemRecord& p = state.problem;
   WriteTitle(state);
   WriteControlEcho(state);
@@ -36,9 +38,21 @@ void PrepareProblem(EngineState& state) {
   SnapLayerBottoms(p);
 }
 
-void FinishAnalysis(EngineState& state) {
+int SettleAnalysedCase(SettlementState& state, const CasePlan& plan, const CaseOutcome& outcome) {
+  ChartStore& chart = state.settlement.chart;
+  chart.NDIAC = std::max(chart.NDIAC, plan.diameterIndex);
+  chart.NLENC = plan.lengthIndex;
+  if (outcome.handedOver) return SettleCase(state);
+  if (plan.plotted) WriteEmptyPlottedLine(state);
+  return kStatusNormal;
+}
+
+void FinishAnalysis(SettlementState& state, int status) {
   WriteLastTzData(state);
   WriteHeldPlottedLines(state);
+  if (status != kStatusNormal) return;
+  WriteRockStrengthNote(state);
+  WriteDesignCharts(state);
 }
 
 void RunAnalysis(EngineState& state, int& status) {
@@ -50,12 +64,9 @@ void RunAnalysis(EngineState& state, int& status) {
     return;
   }
   PrepareProblem(state);
-  SearchDesign(state, status);
-  FinishAnalysis(state);
-  if (status != kStatusNormal) return;
-  // After the last case: the note on weak rock, then the design charts.
-  WriteRockStrengthNote(state);
-  WriteDesignCharts(state);
+  SearchDesign(state, [&state](const CasePlan& plan, const CaseOutcome& outcome) {
+    return SettleAnalysedCase(state, plan, outcome);
+  }, status);
 }
 
 }  // namespace tvx

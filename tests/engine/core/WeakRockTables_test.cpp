@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "../core/CaseName.h"
+#include "TestText.h"
 
 namespace tvx {
 namespace {

@@ -29,12 +29,11 @@ const std::string kMinimalProblem =
     "Title\r\n1\r\n2 1 1 1 0 2 0 0 0 0 0\r\n3 3 0 0 0 0 3600000\r\n1 10 20 2 3\r\n2 40 \r\n"
     "9 120 0.0 1000 0 0 0 1 1 \r\n9 120 0.0 1000 0 0 0 1 1 \r\n0.5 0.5\r\n";
 
-std::string RunFileList(const fs::path& dir, const std::string& version = "2017.8.11",
+// names.dat for p.tv8d in `dir`, its input path given as `input` when that is not empty.
+std::string RunFileList(const fs::path& dir, const std::string& version = kProgramVersion,
                         const std::string& input = "") {
-  const fs::path in = input.empty() ? dir / "p.tv8d" : fs::path(input);
-  std::string list = version + "\n7\n" + in.string() + "\n";
-  for (const char* ext : {".tv8o", ".tv8p", ".tv8r", ".tv8z", ".tv8w", ".tv8t", ".tv8q", ".tv8l"})
-    list += (dir / ("p" + std::string(ext))).string() + "\n";
+  std::string list = test::RunFileListFor(dir / "p.tv8d", version);
+  if (!input.empty()) list.replace(list.find((dir / "p.tv8d").string()), (dir / "p.tv8d").string().size(), input);
   return list;
 }
 
@@ -204,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadListCase{"SecondLineNotInteger",
                                   [](const fs::path& d) {
                                     std::string l = RunFileList(d);
-                                    return l.replace(l.find("\n7\n"), 3, "\nx\n");
+                                    return l.replace(l.find("\n1\n"), 3, "\nx\n");
                                   }},
                       BadListCase{"FiveLines",
                                   [](const fs::path& d) {

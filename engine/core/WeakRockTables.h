@@ -4,10 +4,9 @@
 // socket factor n. Pure functions over constant tables.
 #pragma once
 
-namespace tvx {
+#include "Constants.h"  // kAtmospherePsf, the normalising pressure of the charts
 
-// One atmosphere in lb/ft^2, the normalising pressure of the rock charts.
-constexpr float kAtmospherePsf = 2115.7f;
+namespace tvx {
 
 // Ratio Em / Ei of rock-mass to intact-rock modulus for RQD in percent. ICOND 3 and 4 (open
 // joints) read the open-joint row, any other condition the closed-joint row. Linear between
@@ -25,9 +24,9 @@ float LookupConcretePressureFactor(float slumpIn, float zcFt);
 // and the rock strength qu in lb/ft^2.
 float LookupAdhesionFactor(float normalStressRatio, float quPsf);
 
-// Factor n of a smooth socket for Em / sigma_n (both lb/ft^2) and qu / pa. The chart ends at
-// Em / sigma_n = 3000; beyond it the 3000 column is held, the flattest continuation the
-// chart's trend allows.
+// Factor n of a smooth socket for Em / sigma_n (both lb/ft^2) and qu / pa. The chart gives
+// values up to Em / sigma_n = 3000; beyond it the 3000 column is held, the flattest
+// continuation the chart's trend allows.
 float LookupFactorN(float modulusToNormalStress, float quRatio);
 
 }  // namespace tvx
