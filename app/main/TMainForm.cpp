@@ -211,6 +211,10 @@ void TMainForm::BringBack(TChildForm* child, QMdiSubWindow* target) {
   // keyboard in `target`. Once it has run, the child and its refused entry take the front
   // and the keyboard back, and a later change to `target` asks the child again.
   fRefused = {child, target};
+  GiveKeyboardBackLater(child);
+}
+
+void TMainForm::GiveKeyboardBackLater(TChildForm* child) {
   QMetaObject::invokeMethod(
       this,
       [this, child = QPointer<TChildForm>(child)] {

@@ -251,6 +251,9 @@ class TMainForm : public QMainWindow, private TAnalysisRunHost {
   // A child that refused to store its edits comes back to the front; `target`: the window
   // whose activation it refused (none for a command).
   void BringBack(TChildForm* child, QMdiSubWindow* target);
+  // Once control is back in the event loop: the child, when still the active one, takes the
+  // front and its focused entry the keyboard.
+  void GiveKeyboardBackLater(TChildForm* child);
   void ChildClosed(TChildKind kind);
   void ShowChildCommand(TChildKind kind);
   void UnitsChangedInChildren();
