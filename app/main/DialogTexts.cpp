@@ -106,8 +106,8 @@ QString BetaMethod() { return QStringLiteral("Beta Method"); }
 QString ChenKulhawyMethod() { return QStringLiteral("Chen and Kulhawy (2002) Method"); }
 QString KoMustBePositive() {
   return QStringLiteral(
-      "Coefficient of Lateral Earth Pressure, Ko,\nshould be greater than zero while using Ko "
-      "Method\nPlease Check!");
+      "Coefficient of Lateral Earth Pressure, Ko,\rshould be greater than zero while using Ko "
+      "Method\rPlease Check!");
 }
 
 QString NotAFloatingPointValue(const QString& text) {

@@ -4,15 +4,33 @@ namespace InputDialogFields {
 
 namespace {
 
-const QStringList kLengthIncrementNotes = {QStringLiteral("- default: 3 ft or 1 m"),
-                                           QStringLiteral("* A maximum of 100 increments"),
-                                           QStringLiteral("  will be considered.")};
-
-QStringList MinimumLengthNotes(const char* share) {
-  return {QStringLiteral("- default: ") + QString::fromLatin1(share) +
-              QStringLiteral(" maximum shaft length"),
-          QStringLiteral("* Should be at least 6 diameters "),
-          QStringLiteral("   plus any exclusion zone defined.")};
+// Maximum and minimum shaft length and the length increment, shared by the multiple
+// lengths and the design charts; `share`: the default minimum length's share of the
+// maximum.
+std::vector<TDocumentField> LengthRange(const char* share) {
+  return {
+      {"DataEdit1", "Maximum shaft &length ", "L2", std::nullopt, "", {}, &TProgramData::PD, false},
+      {"DataEdit2",
+       "Minimum &shaft length ",
+       "L2",
+       std::nullopt,
+       "",
+       {QStringLiteral("- default: ") + QString::fromLatin1(share) +
+            QStringLiteral(" maximum shaft length"),
+        QStringLiteral("* Should be at least 6 diameters "),
+        QStringLiteral("   plus any exclusion zone defined.")},
+       &TProgramData::PDMIN,
+       false},
+      {"DataEdit3",
+       "Shaft length increment",
+       "L2",
+       std::nullopt,
+       "",
+       {QStringLiteral("- default: 3 ft or 1 m"), QStringLiteral("* A maximum of 100 increments"),
+        QStringLiteral("  will be considered.")},
+       &TProgramData::PDINCR,
+       false},
+  };
 }
 
 }  // namespace
@@ -101,10 +119,10 @@ QStringList ShaftPropertiesNote() {
   };
 }
 
-const TDocumentField& WaterTable() {
-  static const TDocumentField field = {"DataEdit1", "&Depth of water table", "L2", std::nullopt, "",
-                                       {},          &TProgramData::WTD,      true};
-  return field;
+const std::vector<TDocumentField>& WaterTable() {
+  static const std::vector<TDocumentField> fields = {
+      {"DataEdit1", "&Depth of water table", "L2", std::nullopt, "", {}, &TProgramData::WTD, true}};
+  return fields;
 }
 
 const TDocumentField& ShaftLength() {
@@ -161,33 +179,25 @@ const TDocumentField& TopElevation() {
 }
 
 const std::vector<TDocumentField>& VaryLengths() {
-  static const std::vector<TDocumentField> fields = {
-      {"DataEdit1", "Maximum shaft &length ", "L2", std::nullopt, "", {}, &TProgramData::PD, false},
-      {"DataEdit2", "Minimum &shaft length ", "L2", std::nullopt, "", MinimumLengthNotes("70%"),
-       &TProgramData::PDMIN, false},
-      {"DataEdit3", "Shaft length increment", "L2", std::nullopt, "", kLengthIncrementNotes,
-       &TProgramData::PDINCR, false},
-  };
+  static const std::vector<TDocumentField> fields = LengthRange("70%");
   return fields;
 }
 
 const std::vector<TDocumentField>& ChartRanges() {
-  static const std::vector<TDocumentField> fields = {
-      {"DataEdit1", "Maximum shaft &length ", "L2", std::nullopt, "", {}, &TProgramData::PD, false},
-      {"DataEdit2", "Minimum &shaft length ", "L2", std::nullopt, "", MinimumLengthNotes("30%"),
-       &TProgramData::PDMIN, false},
-      {"DataEdit3", "Shaft length increment", "L2", std::nullopt, "", kLengthIncrementNotes,
-       &TProgramData::PDINCR, false},
-      {"DataEdit4",
-       "Shaft diameter increment",
-       "L2",
-       std::nullopt,
-       "",
-       {QStringLiteral("- default: 0.5 ft or .15 m"),
-        QStringLiteral("* A maximum of 20 increments"), QStringLiteral("  will be considered.")},
-       &TProgramData::DIAMINCR,
-       false},
-  };
+  static const std::vector<TDocumentField> fields = [] {
+    std::vector<TDocumentField> f = LengthRange("30%");
+    f.push_back({"DataEdit4",
+                 "Shaft diameter increment",
+                 "L2",
+                 std::nullopt,
+                 "",
+                 {QStringLiteral("- default: 0.5 ft or .15 m"),
+                  QStringLiteral("* A maximum of 20 increments"),
+                  QStringLiteral("  will be considered.")},
+                 &TProgramData::DIAMINCR,
+                 false});
+    return f;
+  }();
   return fields;
 }
 

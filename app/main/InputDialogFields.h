@@ -37,7 +37,8 @@ enum {
 // The fixed note under the shaft-property fields, one text per line (empty: a blank line).
 QStringList ShaftPropertiesNote();
 
-const TDocumentField& WaterTable();
+// The water table: WTD.
+const std::vector<TDocumentField>& WaterTable();
 const TDocumentField& ShaftLength();
 const TDocumentField& DesignLoad();
 // The reduction factor of the shaft-length and design-load windows (initially 1).

@@ -34,9 +34,9 @@ TDlgOptions::TDlgOptions(const TDialogHost& host, QWidget* parent)
   fIncrement = AddEntry(InputDialogFields::OutputIncrement(), printingGrid, 0);
 
   auto* plot = new QGroupBox(QStringLiteral("Plot Options"), this);
-  fUseElevation = new QCheckBox(
-      QStringLiteral("Use Elevation instead of Depth for Label of Vertical Axis"), plot);
-  fUseElevation->setObjectName(QStringLiteral("CheckBox2"));
+  fUseElevation =
+      AddSwitch(QStringLiteral("Use Elevation instead of Depth for Label of Vertical Axis"),
+                "CheckBox2", &TProgramData::UseElevation, plot);
   auto* plotGrid = new QGridLayout;
   fElevation = AddEntry(InputDialogFields::TopElevation(), plotGrid, 0);
   auto* plotLayout = new QVBoxLayout(plot);
@@ -44,7 +44,6 @@ TDlgOptions::TDlgOptions(const TDialogHost& host, QWidget* parent)
   plotLayout->addLayout(plotGrid);
   plotLayout->addWidget(new QLabel(
       QStringLiteral("Note: Labels will be updated after analysis is completed."), plot));
-  connect(fUseElevation, &QCheckBox::toggled, this, [this] { UpdateEnabling(); });
 
   auto* editor = new QGroupBox(QStringLiteral("Text Editor Options"), this);
   auto* wordLabel = new QLabel(QStringLiteral("&Text Editor:"), editor);
@@ -60,20 +59,14 @@ TDlgOptions::TDlgOptions(const TDialogHost& host, QWidget* parent)
   editorLayout->addWidget(fBrowse);
 
   auto* tz = new QGroupBox(QStringLiteral("Printing Additional t-z Curves"), this);
-  fPrint =
-      new QCheckBox(QStringLiteral("&Print Internally-Generated\nt-z Curves for Verification"), tz);
-  fPrint->setObjectName(QStringLiteral("ChkPrint"));
+  fPrint = AddSwitch(QStringLiteral("&Print Internally-Generated\nt-z Curves for Verification"),
+                     "ChkPrint", &TProgramData::PrintTZCurves, tz);
   fEditDepths = new QPushButton(QStringLiteral("Edit Depths"), tz);
   fEditDepths->setObjectName(QStringLiteral("EditDepths"));
-  connect(fPrint, &QCheckBox::toggled, this, [this] { UpdateEnabling(); });
   connect(fEditDepths, &QPushButton::clicked, this, &TDlgOptions::EditDepthsClick);
   auto* tzLayout = new QHBoxLayout(tz);
   tzLayout->addWidget(fPrint, 1);
   tzLayout->addWidget(fEditDepths);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(MakeCloseButton());
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(sands);
@@ -82,22 +75,18 @@ TDlgOptions::TDlgOptions(const TDialogHost& host, QWidget* parent)
   layout->addWidget(editor);
   layout->addWidget(tz);
   layout->addStretch();
-  layout->addLayout(buttons);
+  layout->addLayout(CloseButtonRow());
 }
 
 void TDlgOptions::LoadValues() {
   (Doc().IMOD == 1 ? fInterpolate : fMaximum)->setChecked(true);
-  ShowBoundEntries();
-  fUseElevation->setChecked(Doc().UseElevation == 1);
+  ShowBoundValues();
   fWord->setText(fHost.WordProcessor ? fHost.WordProcessor() : QString());
-  fPrint->setChecked(Doc().PrintTZCurves == 1);
 }
 
 bool TDlgOptions::StoreValues() {
   Doc().IMOD = fInterpolate->isChecked() ? 1 : 0;
-  ReadBoundEntries();
-  Doc().UseElevation = fUseElevation->isChecked() ? 1 : 0;
-  Doc().PrintTZCurves = fPrint->isChecked() ? 1 : 0;
+  ReadBoundValues();
   if (fHost.SetWordProcessor) fHost.SetWordProcessor(fWord->text());
   return true;
 }

@@ -64,6 +64,9 @@ TDlgSoilLayers::TDlgSoilLayers(QWidget* parent)
   fGrid->verticalHeader()->hide();
   fGrid->setSelectionMode(QAbstractItemView::NoSelection);
   fGrid->setFocusPolicy(Qt::NoFocus);
+  // Tab goes from control to control, on to the buttons below the grid, rather than round
+  // the grid's cells for ever.
+  fGrid->setTabKeyNavigation(false);
   fGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   fGrid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
   fGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -1,6 +1,8 @@
 #include "TInputDialog.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -59,6 +61,20 @@ TDataEdit* TInputDialog::AddEntry(const TDocumentField& field, QGridLayout* grid
   return edit;
 }
 
+void TInputDialog::AddEntries(const std::vector<TDocumentField>& fields, QGridLayout* grid) {
+  int row = 0;
+  for (const TDocumentField& field : fields) AddEntry(field, grid, row++);
+}
+
+QCheckBox* TInputDialog::AddSwitch(const QString& caption, const char* name,
+                                   int TProgramData::*value, QWidget* parent) {
+  auto* box = new QCheckBox(caption, parent);
+  box->setObjectName(QString::fromLatin1(name));
+  connect(box, &QCheckBox::toggled, this, [this] { UpdateEnabling(); });
+  fSwitches.push_back({box, value});
+  return box;
+}
+
 QLabel* TInputDialog::LabelOf(const TDataEdit* entry) const {
   for (const TEntry& e : fEntryParts)
     if (e.Edit == entry) return e.Label;
@@ -77,23 +93,42 @@ void TInputDialog::SetEntryEnabled(TDataEdit* entry, bool enabled) {
   for (QLabel* note : NotesOf(entry)) note->setEnabled(enabled);
 }
 
-QPushButton* TInputDialog::MakeCloseButton() {
+QHBoxLayout* TInputDialog::CloseButtonRow() {
   auto* button = new QPushButton(DialogText::Close(), this);
   button->setObjectName(QStringLiteral("Button1"));
   connect(button, &QPushButton::clicked, this, &TInputDialog::CloseClick);
-  return button;
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  row->addWidget(button);
+  return row;
+}
+
+void TInputDialog::LayOutFields(const std::vector<TDocumentField>& fields) {
+  auto* grid = new QGridLayout;
+  AddEntries(fields, grid);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addStretch();
+  layout->addLayout(CloseButtonRow());
 }
 
 void TInputDialog::ShowEntry(TDataEdit* entry, long double value) { entry->SetNumber(value); }
 
-void TInputDialog::ShowBoundEntries() {
+void TInputDialog::ShowBoundValues() {
   for (const TEntry& e : fEntryParts)
     if (e.Value) ShowEntry(e.Edit, Doc().*e.Value);
+  for (const TSwitch& s : fSwitches) s.Box->setChecked(Doc().*s.Value == 1);
 }
 
-void TInputDialog::ReadBoundEntries() {
+void TInputDialog::ReadBoundValues() {
   for (const TEntry& e : fEntryParts)
     if (e.Value) ReadEntry(e.Edit, Doc().*e.Value);
+  for (const TSwitch& s : fSwitches) Doc().*s.Value = s.Box->isChecked() ? 1 : 0;
+}
+
+bool TInputDialog::StoreValues() {
+  ReadBoundValues();
+  return true;
 }
 
 bool TInputDialog::ReadEntry(const TDataEdit* entry, long double& target) {

@@ -1,7 +1,8 @@
 #pragma once
 // The base of the small input windows (title, shaft properties, water table, shaft length,
 // design load, factors of safety, control options, multiple lengths, design charts): numeric
-// fields built from their definitions, and the protocol they share.
+// fields built from their definitions, check boxes bound to document switches, the Close
+// button, and the protocol they share.
 //
 // Activation gives every numeric field the document's unit system and its value, sets the
 // other controls and applies the enabling rules. Deactivation checks the entry of the
@@ -15,10 +16,10 @@
 
 #include "TChildForm.h"
 
+class QCheckBox;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
-class QLayout;
-class QPushButton;
 class TDataEdit;
 class TProgramData;
 struct TDocumentField;
@@ -47,14 +48,24 @@ class TInputDialog : public TChildForm {
   // A numeric field made from its definition (label with unit, upper limit, hint, notes,
   // change marking), placed in `grid` at `row`: label, field, notes.
   TDataEdit* AddEntry(const TDocumentField& field, QGridLayout* grid, int row);
+  // The fields one under another in `grid`, from its first row.
+  void AddEntries(const std::vector<TDocumentField>& fields, QGridLayout* grid);
+  // A check box for a document switch (checked: 1, cleared: 0), shown and written back with
+  // the fields; ticking it applies the enabling rules.
+  QCheckBox* AddSwitch(const QString& caption, const char* name, int TProgramData::*value,
+                       QWidget* parent);
   // Notes shown with a field: enabled (and shown) with it.
   const std::vector<QLabel*>& NotesOf(const TDataEdit* entry) const;
-  QPushButton* MakeCloseButton();
+  // The row of the window's buttons: "Close" at the right.
+  QHBoxLayout* CloseButtonRow();
+  // The whole window of a few fields: the fields over the Close button.
+  void LayOutFields(const std::vector<TDocumentField>& fields);
 
-  virtual void LoadValues() = 0;
-  // Writes the controls into the document; false when the write-back stopped part way
-  // (the window told the user why).
-  virtual bool StoreValues() = 0;
+  // The controls from the document / back into it; false when the write-back stopped part
+  // way (the window told the user why). Unless a window has more to do, the fields and
+  // switches bound to document values.
+  virtual void LoadValues() { ShowBoundValues(); }
+  virtual bool StoreValues();
   virtual void UpdateEnabling() {}
   // Whether deactivation runs the entry check (the close always does).
   virtual bool ChecksOnDeactivate() const { return true; }
@@ -66,9 +77,9 @@ class TInputDialog : public TChildForm {
   static bool ReadEntry(const TDataEdit* entry, long double& target);
   // Shows a document value in a numeric field (clamped to the field's limits).
   void ShowEntry(TDataEdit* entry, long double value);
-  // The fields whose definition names a document value: show it / write it back.
-  void ShowBoundEntries();
-  void ReadBoundEntries();
+  // The fields and switches whose definition names a document value: show it / write it.
+  void ShowBoundValues();
+  void ReadBoundValues();
 
   static TProgramData& Doc();
   void MarkChanged();
@@ -82,6 +93,11 @@ class TInputDialog : public TChildForm {
     std::vector<QLabel*> Notes;
     long double TProgramData::*Value;
   };
+  struct TSwitch {
+    QCheckBox* Box;
+    int TProgramData::*Value;
+  };
   std::vector<TDataEdit*> fEntries;
   std::vector<TEntry> fEntryParts;
+  std::vector<TSwitch> fSwitches;
 };

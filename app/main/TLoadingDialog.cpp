@@ -2,8 +2,6 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -13,11 +11,10 @@
 #include "TProgramData.h"
 
 TLoadingDialog::TLoadingDialog(TChildKind kind, const QString& caption,
-                               const TDocumentField& mainField, bool reductionFollowsLoading,
-                               QWidget* parent)
-    : TInputDialog(kind, caption, parent), fReductionFollowsLoading(reductionFollowsLoading) {
+                               const TLoadingAlternative& alternative, QWidget* parent)
+    : TInputDialog(kind, caption, parent), fAlternative(alternative) {
   auto* mainGrid = new QGridLayout;
-  fMain = AddEntry(mainField, mainGrid, 0);
+  fMain = AddEntry(alternative.Field, mainGrid, 0);
 
   auto* group = new QGroupBox(QStringLiteral("Type of Loading"), this);
   fStatic = new QRadioButton(QStringLiteral("C&ompression"), group);
@@ -34,14 +31,11 @@ TLoadingDialog::TLoadingDialog(TChildKind kind, const QString& caption,
   // Clicks, arrow keys and loading all go through the checked state.
   connect(fStatic, &QRadioButton::toggled, this, [this] { UpdateEnabling(); });
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(MakeCloseButton());
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(mainGrid);
   layout->addWidget(group);
   layout->addStretch();
-  layout->addLayout(buttons);
+  layout->addLayout(CloseButtonRow());
 }
 
 void TLoadingDialog::OptStaticClick() { fStatic->setChecked(true); }
@@ -49,7 +43,7 @@ void TLoadingDialog::OptStaticClick() { fStatic->setChecked(true); }
 void TLoadingDialog::OptCyclicClick() { fCyclic->setChecked(true); }
 
 void TLoadingDialog::LoadValues() {
-  ShowEntry(fMain, MainValue());
+  ShowEntry(fMain, Doc().*fAlternative.Value);
   if (Doc().KCYCL == 1) {
     fStatic->setChecked(true);
   } else {
@@ -59,8 +53,8 @@ void TLoadingDialog::LoadValues() {
 }
 
 bool TLoadingDialog::StoreValues() {
-  long double value = MainValue();
-  if (ReadEntry(fMain, value)) StoreMainValue(value);
+  long double value = Doc().*fAlternative.Value;
+  if (ReadEntry(fMain, value)) fAlternative.Store(Doc(), value);
   long double reduction = Doc().RCYCL;
   ReadEntry(fReduction, reduction);
   InputDialogRules::StoreLoading(Doc(), fCyclic->isChecked(), reduction);
@@ -68,5 +62,5 @@ bool TLoadingDialog::StoreValues() {
 }
 
 void TLoadingDialog::UpdateEnabling() {
-  if (fReductionFollowsLoading) SetEntryEnabled(fReduction, fCyclic->isChecked());
+  if (fAlternative.ReductionFollowsLoading) SetEntryEnabled(fReduction, fCyclic->isChecked());
 }

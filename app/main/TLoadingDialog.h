@@ -1,10 +1,20 @@
 #pragma once
-// The shared layout of the shaft-length and design-load windows, the two alternatives of
+// The shared window of the shaft-length and design-load windows, the two alternatives of
 // the computation method: one numeric field (the length or the load) over the group "Type of
 // Loading" with Compression, Uplift and the reduction factor for uplift loading.
 #include "TInputDialog.h"
 
 class QRadioButton;
+
+// What makes one of the two windows: its field, the document value the field shows, the
+// write-back rule that keeps the other alternative at 0, and whether the reduction factor
+// is in use only for uplift.
+struct TLoadingAlternative {
+  const TDocumentField& Field;
+  long double TProgramData::*Value;
+  void (*Store)(TProgramData& doc, long double value);
+  bool ReductionFollowsLoading;
+};
 
 class TLoadingDialog : public TInputDialog {
   Q_OBJECT
@@ -21,21 +31,17 @@ class TLoadingDialog : public TInputDialog {
   void OptCyclicClick();
 
  protected:
-  TLoadingDialog(TChildKind kind, const QString& caption, const TDocumentField& mainField,
-                 bool reductionFollowsLoading, QWidget* parent);
+  TLoadingDialog(TChildKind kind, const QString& caption, const TLoadingAlternative& alternative,
+                 QWidget* parent);
 
   void LoadValues() override;
   bool StoreValues() override;
   void UpdateEnabling() override;
 
-  // The document value of the main field, and its write-back rule.
-  virtual long double MainValue() const = 0;
-  virtual void StoreMainValue(long double value) = 0;
-
  private:
+  TLoadingAlternative fAlternative;
   TDataEdit* fMain;
   QRadioButton* fStatic;
   QRadioButton* fCyclic;
   TDataEdit* fReduction;
-  bool fReductionFollowsLoading;
 };

@@ -178,12 +178,15 @@ void TMainForm::SubWindowActivated(QMdiSubWindow* window) {
   TChildForm* next = window ? qobject_cast<TChildForm*>(window->widget()) : nullptr;
   TChildForm* previous = fActiveChild;
   if (previous == next) return;
-  if (previous && !previous->FormDeactivate()) {
-    // The child keeps an entry it cannot store: it comes back to the front.
-    fRestoringActiveChild = true;
-    fMdiArea->setActiveSubWindow(SubWindowOf(previous));
-    fRestoringActiveChild = false;
-    return;
+  if (previous) {
+    // The child refused this very change a moment ago, and nothing has reached it since
+    // (the activation the frame finishes after telling the refusal, or the frame coming back
+    // to the front when the message box goes): it stays in front without being asked again.
+    const bool refusedAlready = fRefused.Child == previous && fRefused.Target == window;
+    if (refusedAlready || !previous->FormDeactivate()) {
+      BringBack(previous, window);
+      return;
+    }
   }
   fActiveChild = next;
   if (next) next->FormActivate();
@@ -192,12 +195,40 @@ void TMainForm::SubWindowActivated(QMdiSubWindow* window) {
 bool TMainForm::DeactivateActiveChild() {
   TChildForm* active = fActiveChild;
   if (!active || active->FormDeactivate()) return true;
-  if (QMdiSubWindow* window = SubWindowOf(active)) {
-    fRestoringActiveChild = true;
-    fMdiArea->setActiveSubWindow(window);
-    fRestoringActiveChild = false;
-  }
+  BringBack(active, nullptr);
   return false;
+}
+
+void TMainForm::BringBack(TChildForm* child, QMdiSubWindow* target) {
+  QMdiSubWindow* window = SubWindowOf(child);
+  if (!window) return;
+  fRestoringActiveChild = true;
+  fMdiArea->setActiveSubWindow(window);
+  fRestoringActiveChild = false;
+  if (!target) return;
+  // The refusal was told while the area was activating `target` (a click into it, the
+  // frame coming to the front): the rest of that activation runs after this and leaves the
+  // keyboard in `target`. Once it has run, the child and its refused entry take the front
+  // and the keyboard back, and a later change to `target` asks the child again.
+  fRefused = {child, target};
+  GiveKeyboardBackLater(child);
+}
+
+void TMainForm::GiveKeyboardBackLater(TChildForm* child) {
+  QMetaObject::invokeMethod(
+      this,
+      [this, child = QPointer<TChildForm>(child)] {
+        fRefused = {};
+        if (!child || fActiveChild != child) return;
+        if (QMdiSubWindow* frame = SubWindowOf(child)) {
+          fRestoringActiveChild = true;
+          fMdiArea->setActiveSubWindow(frame);
+          fRestoringActiveChild = false;
+        }
+        QWidget* entry = child->focusWidget();
+        (entry ? entry : child)->setFocus(Qt::OtherFocusReason);
+      },
+      Qt::QueuedConnection);
 }
 
 void TMainForm::UnitsChangedInChildren() {

@@ -248,6 +248,12 @@ class TMainForm : public QMainWindow, private TAnalysisRunHost {
   // Child windows.
   QMdiSubWindow* SubWindowOf(const TChildForm* form) const;
   void SubWindowActivated(QMdiSubWindow* window);
+  // A child that refused to store its edits comes back to the front; `target`: the window
+  // whose activation it refused (none for a command).
+  void BringBack(TChildForm* child, QMdiSubWindow* target);
+  // Once control is back in the event loop: the child, when still the active one, takes the
+  // front and its focused entry the keyboard.
+  void GiveKeyboardBackLater(TChildForm* child);
   void ChildClosed(TChildKind kind);
   void ShowChildCommand(TChildKind kind);
   void UnitsChangedInChildren();
@@ -304,6 +310,11 @@ class TMainForm : public QMainWindow, private TAnalysisRunHost {
   std::array<QPointer<TChildForm>, kChildKindCount> fChildren;
   QPointer<TChildForm> fActiveChild;
   bool fRestoringActiveChild = false;
+  // The activation change the active child refused last, until the frame has finished it.
+  struct TRefusedChange {
+    QPointer<TChildForm> Child;
+    QPointer<QMdiSubWindow> Target;
+  } fRefused;
 
   // Widgets.
   QMdiArea* fMdiArea = nullptr;

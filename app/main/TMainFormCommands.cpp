@@ -392,8 +392,10 @@ void TMainForm::CreateToolBar() {
 
 void TMainForm::MenuOpensCommand(QMenu* menu) {
   if (DeactivateActiveChild()) return;
-  // The active child keeps an entry it cannot store: the menu does not open.
+  // The active child keeps an entry it cannot store: the menu does not open, and the
+  // keyboard goes back to that entry rather than staying with the menu bar.
   QMetaObject::invokeMethod(menu, &QMenu::close, Qt::QueuedConnection);
+  GiveKeyboardBackLater(fActiveChild);
 }
 
 void TMainForm::FileMenuShow() {

@@ -1,9 +1,7 @@
 #include "TdlgTitle.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "DialogTexts.h"
@@ -20,14 +18,10 @@ TdlgTitle::TdlgTitle(QWidget* parent)
   fTitle->setMinimumWidth(fTitle->fontMetrics().averageCharWidth() * 60);
   label->setBuddy(fTitle);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(MakeCloseButton());
-
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addWidget(fTitle);
-  layout->addLayout(buttons);
+  layout->addLayout(CloseButtonRow());
 }
 
 void TdlgTitle::LoadValues() {

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "DialogTexts.h"
@@ -28,16 +29,13 @@ constexpr int kSettlementColumn = 1;
 
 TfrmDesignCharts::TfrmDesignCharts(QWidget* parent)
     : TInputDialog(TChildKind::ncchart, DialogText::DesignChartsCaption(), parent) {
-  fCompute = new QCheckBox(QStringLiteral("Compute ASD/LRFD Design Charts"), this);
-  fCompute->setObjectName(QStringLiteral("CheckBox1"));
-  connect(fCompute, &QCheckBox::toggled, this, [this] { UpdateEnabling(); });
+  fCompute = AddSwitch(QStringLiteral("Compute ASD/LRFD Design Charts"), "CheckBox1",
+                       &TProgramData::IChart, this);
 
   fRanges = new QGroupBox(QStringLiteral("Shaft Length/Diameter Variation"), this);
   auto* rangeGrid = new QGridLayout(fRanges);
-  int row = 0;
-  for (const TDocumentField& field : InputDialogFields::ChartRanges())
-    AddEntry(field, rangeGrid, row++);
-  rangeGrid->setRowStretch(row, 1);
+  AddEntries(InputDialogFields::ChartRanges(), rangeGrid);
+  rangeGrid->setRowStretch(rangeGrid->rowCount(), 1);
 
   fPoints = new QGroupBox(QStringLiteral("Defined Settlements"), this);
   auto* numberLabel = new QLabel(QStringLiteral("Number of Points"), fPoints);
@@ -66,6 +64,8 @@ TfrmDesignCharts::TfrmDesignCharts(QWidget* parent)
   fGrid->verticalHeader()->hide();
   fGrid->horizontalHeader()->setStretchLastSection(true);
   fGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Tab goes on to the Close button; the arrow keys move between the cells.
+  fGrid->setTabKeyNavigation(false);
   // Ten rows fit without scrolling.
   fGrid->setMinimumHeight(fGrid->horizontalHeader()->sizeHint().height() +
                           11 * fGrid->verticalHeader()->defaultSectionSize());
@@ -85,18 +85,14 @@ TfrmDesignCharts::TfrmDesignCharts(QWidget* parent)
   groups->addWidget(fRanges, 1);
   groups->addWidget(fPoints);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(MakeCloseButton());
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(fCompute);
   layout->addLayout(groups, 1);
-  layout->addLayout(buttons);
+  layout->addLayout(CloseButtonRow());
 }
 
 void TfrmDesignCharts::LoadValues() {
-  fCompute->setChecked(Doc().IChart == 1);
-  ShowBoundEntries();
+  ShowBoundValues();
   fGrid->setHorizontalHeaderLabels(
       {TSettlementList::NumberHeading(), TSettlementList::SettlementHeading(Doc().Units())});
   fSettlements.Load(Doc());
@@ -115,6 +111,10 @@ void TfrmDesignCharts::ShowSettlements() {
     fGrid->setItem(row, kNumberColumn, number);
     fGrid->setItem(row, kSettlementColumn, new QTableWidgetItem(fSettlements.Text(row)));
   }
+  // The keyboard enters the grid at a settlement, where typing edits it.
+  if (fGrid->rowCount() > 0)
+    fGrid->setCurrentCell(std::clamp(fGrid->currentRow(), 0, fGrid->rowCount() - 1),
+                          kSettlementColumn);
   fShowing = false;
 }
 
@@ -140,8 +140,7 @@ void TfrmDesignCharts::DownClick() {
 }
 
 bool TfrmDesignCharts::StoreValues() {
-  Doc().IChart = fCompute->isChecked() ? 1 : 0;
-  ReadBoundEntries();
+  ReadBoundValues();
   // A cell being typed in counts with what it shows.
   if (QWidget* editor = fGrid->indexWidget(fGrid->currentIndex()))
     emit fGrid->itemDelegate()->commitData(editor);

@@ -8,10 +8,6 @@
 // The reduction factor stays in use whatever loading is chosen.
 TfrmDesignLoad::TfrmDesignLoad(QWidget* parent)
     : TLoadingDialog(TChildKind::ncPP, DialogText::DesignLoadCaption(),
-                     InputDialogFields::DesignLoad(), false, parent) {}
-
-long double TfrmDesignLoad::MainValue() const { return Doc().LPD; }
-
-void TfrmDesignLoad::StoreMainValue(long double value) {
-  InputDialogRules::StoreDesignLoad(Doc(), value);
-}
+                     {InputDialogFields::DesignLoad(), &TProgramData::LPD,
+                      &InputDialogRules::StoreDesignLoad, false},
+                     parent) {}

@@ -8,8 +8,4 @@ class TfrmDesignLoad : public TLoadingDialog {
  public:
   explicit TfrmDesignLoad(QWidget* parent = nullptr);
   TDataEdit* DataEditL() const { return MainEntry(); }
-
- protected:
-  long double MainValue() const override;
-  void StoreMainValue(long double value) override;
 };

@@ -7,10 +7,6 @@
 
 TfrmPenetration::TfrmPenetration(QWidget* parent)
     : TLoadingDialog(TChildKind::cPP, DialogText::ShaftLengthCaption(),
-                     InputDialogFields::ShaftLength(), true, parent) {}
-
-long double TfrmPenetration::MainValue() const { return Doc().PD; }
-
-void TfrmPenetration::StoreMainValue(long double value) {
-  InputDialogRules::StoreShaftLength(Doc(), value);
-}
+                     {InputDialogFields::ShaftLength(), &TProgramData::PD,
+                      &InputDialogRules::StoreShaftLength, true},
+                     parent) {}

@@ -8,8 +8,4 @@ class TfrmPenetration : public TLoadingDialog {
  public:
   explicit TfrmPenetration(QWidget* parent = nullptr);
   TDataEdit* DataEdit1() const { return MainEntry(); }
-
- protected:
-  long double MainValue() const override;
-  void StoreMainValue(long double value) override;
 };

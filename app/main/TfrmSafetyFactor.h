@@ -9,8 +9,4 @@ class TfrmSafetyFactor : public TInputDialog {
   explicit TfrmSafetyFactor(QWidget* parent = nullptr);
   TDataEdit* DataEdit1() const { return Entries()[0]; }
   TDataEdit* DataEdit2() const { return Entries()[1]; }
-
- protected:
-  void LoadValues() override { ShowBoundEntries(); }
-  bool StoreValues() override;
 };

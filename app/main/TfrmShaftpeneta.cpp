@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "DialogTexts.h"
@@ -17,18 +16,12 @@ TfrmShaftpeneta::TfrmShaftpeneta(QWidget* parent)
     : TInputDialog(TChildKind::DSP, DialogText::ShaftPropertiesCaption(), parent) {
   auto* grid = new QGridLayout;
   grid->setColumnStretch(1, 1);
-  int row = 0;
-  for (const TDocumentField& field : InputDialogFields::ShaftProperties())
-    AddEntry(field, grid, row++);
+  AddEntries(InputDialogFields::ShaftProperties(), grid);
 
   auto* note = new QLabel(InputDialogFields::ShaftPropertiesNote().join(QLatin1Char('\n')), this);
   note->setObjectName(QStringLiteral("Memo1"));
   note->setFrameShape(QFrame::StyledPanel);
   note->setMargin(6);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(MakeCloseButton());
 
   auto* fields = new QVBoxLayout;
   fields->addLayout(grid);
@@ -41,14 +34,7 @@ TfrmShaftpeneta::TfrmShaftpeneta(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top, 1);
   layout->addWidget(note);
-  layout->addLayout(buttons);
-}
-
-void TfrmShaftpeneta::LoadValues() { ShowBoundEntries(); }
-
-bool TfrmShaftpeneta::StoreValues() {
-  ReadBoundEntries();
-  return true;
+  layout->addLayout(CloseButtonRow());
 }
 
 void TfrmShaftpeneta::UpdateEnabling() {

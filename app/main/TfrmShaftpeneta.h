@@ -13,7 +13,5 @@ class TfrmShaftpeneta : public TInputDialog {
   TDataEdit* DataEdit(int index) const { return Entries()[std::size_t(index)]; }
 
  protected:
-  void LoadValues() override;
-  bool StoreValues() override;
   void UpdateEnabling() override;
 };

@@ -16,8 +16,6 @@ class TfrmVaryLength : public TInputDialog {
   TDataEdit* DataEdit(int index) const { return Entries()[std::size_t(index)]; }
 
  protected:
-  void LoadValues() override;
-  bool StoreValues() override;
   void UpdateEnabling() override;
   bool ChecksOnDeactivate() const override { return false; }
 

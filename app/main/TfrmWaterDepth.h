@@ -8,8 +8,4 @@ class TfrmWaterDepth : public TInputDialog {
  public:
   explicit TfrmWaterDepth(QWidget* parent = nullptr);
   TDataEdit* DataEdit1() const { return Entries()[0]; }
-
- protected:
-  void LoadValues() override { ShowBoundEntries(); }
-  bool StoreValues() override;
 };

@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -164,7 +165,16 @@ void TDataEdit::RunExitCheck() {
 
 void TDataEdit::ShowFailure(const QString& message) {
   ++gTellingFailure;
-  TMessageBox::Information(window(), message);
+  // A refusal is told once. Telling it and taking the focus back can make the window this
+  // field is in lose and regain the focus before control is back in the event loop (a
+  // multiple-document frame finishing the activation the user began); each loss checks the
+  // same entry again, and it is not told again.
+  if (!fRefusalTold || text() != fRefusedText) {
+    TMessageBox::Information(window(), message);
+    fRefusedText = text();
+    if (!fRefusalTold) QTimer::singleShot(0, this, [this] { fRefusalTold = false; });
+    fRefusalTold = true;
+  }
   // Back to the field, so that the user corrects the entry where it was made.
   if (isVisible()) setFocus(Qt::OtherFocusReason);
   --gTellingFailure;

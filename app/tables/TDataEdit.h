@@ -81,4 +81,8 @@ class TDataEdit : public QLineEdit {
   QString fUnitsString;
   int fUnits = 1;
   bool fOK = false;
+  // The entry of the refusal told last, and whether control has been back in the event
+  // loop since.
+  QString fRefusedText;
+  bool fRefusalTold = false;
 };

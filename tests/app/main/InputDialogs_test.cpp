@@ -346,6 +346,35 @@ TEST_F(InputDialogs, DesignChartPointsResizeTheSettlementGrid) {
   EXPECT_EQ(Doc().PDSETT[3], 7);
 }
 
+// Tab from the arrows enters the settlement grid at a settlement, which the user types at
+// once; Tab goes on to the Close button and comes back; the arrow keys move between cells.
+TEST_F(InputDialogs, TabEntersAndLeavesTheSettlementGrid) {
+  Doc().IChart = 1;
+  auto charts = Open<TfrmDesignCharts>(TChildKind::ncchart);
+  charts->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(charts.get()));
+  QTableWidget* grid = charts->StringGrid1();
+  charts->DownButton()->setFocus();
+  QTest::keyClick(charts->DownButton(), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), grid);
+  // Each key goes where the keyboard is: the first opens the cell's editor.
+  for (char key : {'0', '.', '4'}) QTest::keyClick(QApplication::focusWidget(), key);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QApplication::processEvents();  // the cell's editor commits after the key
+  EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("0.4"));
+  ASSERT_EQ(QApplication::focusWidget(), grid);
+
+  grid->setCurrentCell(grid->rowCount() - 1, 1);
+  QTest::keyClick(grid, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), charts->findChild<QPushButton*>(QStringLiteral("Button1")));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  EXPECT_EQ(QApplication::focusWidget(), grid);
+  QTest::keyClick(grid, Qt::Key_Up);
+  EXPECT_EQ(grid->currentRow(), grid->rowCount() - 2);
+  EXPECT_TRUE(charts->FormDeactivate());
+  EXPECT_EQ(Doc().PDSETT[0], 0.4L);
+}
+
 TEST_F(InputDialogs, SettlementThatIsNotANumberStopsTheWriteBackThere) {
   Doc().IChart = 1;
   auto charts = Open<TfrmDesignCharts>(TChildKind::ncchart);

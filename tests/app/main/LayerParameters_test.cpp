@@ -218,8 +218,8 @@ TEST_F(LayerParameters, CloseRefusesTheKoMethodWithoutKoAndAnInvalidEntry) {
   soils.CloseClick();
   EXPECT_TRUE(soils.isVisible());
   EXPECT_EQ(fMessages.LastText(),
-            QStringLiteral("Coefficient of Lateral Earth Pressure, Ko,\nshould be greater than "
-                           "zero while using Ko Method\nPlease Check!"));
+            QStringLiteral("Coefficient of Lateral Earth Pressure, Ko,\rshould be greater than "
+                           "zero while using Ko Method\rPlease Check!"));
 
   // An entry that is not a number keeps it open and stores nothing.
   fMessages.Clear();

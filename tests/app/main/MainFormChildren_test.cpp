@@ -118,6 +118,35 @@ TEST_F(MainFormChildren, RefusedDeactivation_BringsTheOldChildBackToTheFront) {
   EXPECT_FALSE(fLog.events.contains("DSP activate"));
 }
 
+// The frame finishes an activation it began after the child has refused it (and comes back
+// to the front when the message box goes): the same change, before control is back in the
+// event loop, does not ask the child again. Afterwards the child has the front and a new
+// attempt asks again.
+TEST_F(MainFormChildren, RefusedChange_AskedOnceUntilTheFrameHasFinishedIt) {
+  Start();
+  Register(TChildKind::Title, "Title");
+  Register(TChildKind::DSP, "DSP");
+  fForm->ShowChild(TChildKind::DSP);
+  fForm->ShowChild(TChildKind::Title);
+  QMdiSubWindow* dsp = fForm->MdiArea()->subWindowList().first();
+  ASSERT_EQ(dsp->widget(), fForm->Child(TChildKind::DSP));
+  fLog.refuseDeactivation = true;
+  fLog.events.clear();
+  fForm->MdiArea()->setActiveSubWindow(dsp);
+  fForm->MdiArea()->setActiveSubWindow(dsp);
+  EXPECT_EQ(fLog.events, QStringList({"Title deactivate"}));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(fForm->ActiveChild(), fForm->Child(TChildKind::Title));
+  EXPECT_EQ(Current()->widget(), fForm->Child(TChildKind::Title));
+
+  fForm->MdiArea()->setActiveSubWindow(dsp);
+  EXPECT_EQ(fLog.events, QStringList({"Title deactivate", "Title deactivate"}));
+  fLog.refuseDeactivation = false;
+  QCoreApplication::processEvents();
+  fForm->MdiArea()->setActiveSubWindow(dsp);
+  EXPECT_EQ(fForm->ActiveChild(), fForm->Child(TChildKind::DSP));
+}
+
 TEST_F(MainFormChildren, BeforeACommand_TheActiveChildStoresItsEdits_ARefusalStopsIt) {
   const QString path = CopyExample("sand-over-clay.tv8d");
   Start({path});

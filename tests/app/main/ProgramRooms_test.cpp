@@ -4,13 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QTest>
 #include <QToolBar>
 
 #include "MainTestSupport.h"
 #include "ProgramRooms.h"
+#include "TDataEdit.h"
 #include "TProgramData.h"
 
 namespace {
@@ -68,6 +72,60 @@ TEST_F(MainFormTest, ProgramRooms_ThreeDViewWithoutOpenGL_SaysSoAndStaysClosed) 
       EXPECT_FALSE(action->isVisible());
     }
   }
+}
+
+// A shaft diameter that is no number, then the user is elsewhere (another program) and comes
+// back by clicking into the water table: the frame is activated with the keyboard in the
+// water table, the shaft window refuses, and the frame then finishes that activation. The
+// refusal is told once, the shaft window keeps the front and the keyboard, and the frame
+// coming to the front again asks nothing more.
+TEST_F(MainFormTest, ProgramRooms_RefusedEntryLeftByAClickIntoAnotherWindow_ToldOnce) {
+  Start({CopyExample("sand-over-clay.tv8d")}, InstallProgramRooms);
+  fForm->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(fForm.get()));
+  Trigger(C::DataWaterTable);
+  Trigger(C::DataDrilledShaft);
+  TChildForm* shaft = fForm->Child(TChildKind::DSP);
+  TChildForm* water = fForm->Child(TChildKind::PI);
+  auto* diameter = shaft->findChild<TDataEdit*>(QStringLiteral("DataEdit1"));
+  ASSERT_NE(diameter, nullptr);
+  diameter->setFocus();
+  diameter->selectAll();
+  QTest::keyClicks(diameter, QStringLiteral("1+"));
+  fMessages.Clear();
+
+  QWidget elsewhere;
+  auto leaveAndComeBack = [&](const std::function<void()>& whileAway) {
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    whileAway();
+    fForm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fForm.get()));
+    QApplication::processEvents();
+  };
+  QLabel* waterLabel = water->findChild<QLabel*>();
+  ASSERT_NE(waterLabel, nullptr);
+  leaveAndComeBack([&] { QTest::mousePress(waterLabel, Qt::LeftButton); });
+  QTest::mouseRelease(waterLabel, Qt::LeftButton);
+  QApplication::processEvents();
+  EXPECT_EQ(fMessages.Texts(), QStringList({"Entry could not be evaluated:\ninvalid expression"}));
+  EXPECT_EQ(fForm->ActiveChild(), shaft);
+  ASSERT_NE(fForm->MdiArea()->currentSubWindow(), nullptr);
+  EXPECT_EQ(fForm->MdiArea()->currentSubWindow()->widget(), shaft);
+  EXPECT_EQ(QApplication::focusWidget(), diameter);
+
+  leaveAndComeBack([] {});
+  EXPECT_EQ(fMessages.Texts().size(), 1) << fMessages.Texts().join('|').toStdString();
+  EXPECT_EQ(QApplication::focusWidget(), diameter);
+
+  // Mended, the entry is stored when the user goes to the water table.
+  diameter->selectAll();
+  QTest::keyClicks(diameter, QStringLiteral("2.5"));
+  QTest::mouseClick(water->findChild<TDataEdit*>(QStringLiteral("DataEdit1")), Qt::LeftButton);
+  EXPECT_EQ(fForm->ActiveChild(), water);
+  EXPECT_EQ(ProgramData->DSTART, 2.5L);
+  EXPECT_EQ(fMessages.Texts().size(), 1);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // question, the parameters dialog it opens, and the store on deactivation and close.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -172,6 +173,29 @@ TEST_F(SoilLayerEditor, SoilTypeDropDownAndEditButtonWorkOnTheRowsLayer) {
              });
   editor->EditButton(0)->click();
   EXPECT_EQ(editor->SoilsDialog(), first);
+}
+
+// Tab goes from the last field of a row to the next row and from the last row on to the
+// buttons below, and back: the keyboard reaches every control of the editor.
+TEST_F(SoilLayerEditor, TabGoesThroughTheRowsAndOnToTheButtons) {
+  SetLayers({kSoilSand, kSoilClay});
+  auto editor = Open();
+  auto tab = [](Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+    return QApplication::focusWidget();
+  };
+  editor->Entry(0, Col::kColMaxEnd)->setFocus();
+  EXPECT_EQ(tab(Qt::Key_Tab), editor->EditButton(1));
+  EXPECT_EQ(tab(Qt::Key_Tab), editor->SoilTypeBox(1));
+  editor->Entry(1, Col::kColMaxEnd)->setFocus();
+  EXPECT_EQ(tab(Qt::Key_Tab), editor->AddButton());
+  EXPECT_EQ(tab(Qt::Key_Backtab), editor->Entry(1, Col::kColMaxEnd));
+
+  // A row added later takes its place after the others.
+  editor->AddButton()->click();
+  editor->Entry(1, Col::kColMaxEnd)->setFocus();
+  EXPECT_EQ(tab(Qt::Key_Tab), editor->EditButton(2));
+  EXPECT_TRUE(fMessages.Messages().isEmpty());
 }
 
 }  // namespace

@@ -267,6 +267,24 @@ TEST_F(DataEditForm, TwoBadFields_DoNotHandTheFocusBackAndForth) {
   EXPECT_TRUE(fEdit->hasFocus());
 }
 
+// The same refused entry checked again before control is back in the event loop (the
+// window around the field losing and regaining the focus while the refusal is told) is not
+// told twice; it is still refused. A changed entry, or a check after the event loop ran, is
+// told again.
+TEST_F(DataEditForm, ARefusalIsToldOnceUntilTheEventLoopRuns) {
+  QTest::keyClicks(fEdit, "5--3");
+  EXPECT_FALSE(fEdit->CloseQuery());
+  EXPECT_FALSE(fEdit->CloseQuery());
+  EXPECT_EQ(fCapture.Messages().size(), 1);
+  fEdit->selectAll();
+  QTest::keyClicks(fEdit, "7//");
+  EXPECT_FALSE(fEdit->CloseQuery());
+  EXPECT_EQ(fCapture.Messages().size(), 2);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(fEdit->CloseQuery());
+  EXPECT_EQ(fCapture.Messages().size(), 3);
+}
+
 TEST_F(DataEditForm, Enter_EvaluatesSelectsAndStaysInTheField) {
   QTest::keyClicks(fEdit, "2+2");
   QTest::keyClick(fEdit, Qt::Key_Return);
