@@ -28,7 +28,7 @@ void RegisterInputDialogs(TMainForm& form) {
 // that is open and show its state.
 void RegisterShaftViews(TMainForm& form) {
   auto* commands = new TBlockActions(&form);
-  form.Replace3DViewCommands(commands->ToolBarActions(), commands->Menu());
+  form.Install3DViewCommands(commands->ToolBarActions(), commands->Menu());
   form.RegisterChild(TChildKind::Side, [] { return new TDlgSideView; });
   form.RegisterChild(TChildKind::Block, [&form, commands]() -> TChildForm* {
     TDlgBlock* view = TDlgBlock::Create(&form.Plots());

@@ -48,7 +48,6 @@ TMainForm::TMainForm(const QStringList& arguments, const TMainFormServices& serv
   connect(fMdiArea, &QMdiArea::subWindowActivated, this, &TMainForm::SubWindowActivated);
 
   CreateCommands();
-  Create3DViewCommands();
   CreateMenus();
   CreateToolBar();
 

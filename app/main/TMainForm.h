@@ -33,10 +33,9 @@
 // * The export dialog (TDlgExport): CreateExportDialog() in TMainForm.cpp makes it once at
 //   start-up (SetExportDialog); "Export Plots to Excel" shows it modally, enabled while a
 //   Graphics command is. GraphicsState() gives the enabled state of the 26 Graphics commands.
-// * The 3D view (TChildKind::Block): ViewActions3D() gives its toolbar buttons and its
-//   "Show 3D View" menu, made here and shown only while the view exists; the view connects
-//   to them when it is made. A view that brings commands of its own puts them in their
-//   place with Replace3DViewCommands (then it shows and hides them itself).
+// * The 3D view (TChildKind::Block) brings its own commands, the seven toolbar buttons and
+//   the "Show 3D View" menu, which show and hide themselves with the view:
+//   Install3DViewCommands puts them in their place.
 #include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
@@ -47,7 +46,6 @@
 #include <memory>
 
 #include "GraphicsMenuState.h"
-#include "T3DViewActions.h"
 #include "TAnalysisRun.h"
 #include "TChildForm.h"
 #include "TMainFormServices.h"
@@ -154,10 +152,10 @@ class TMainForm : public QMainWindow, private TAnalysisRunHost {
   TSoilProfileTables& Tables() { return fTables; }
   TResultPlots& Plots() { return fPlots; }
   const TResultPlots& Plots() const { return fPlots; }
-  const T3DViewActions& ViewActions3D() const { return f3D; }
-  // Puts `toolBarButtons` and `menu` in the place of the window's own 3D commands: on the
-  // toolbar after the result buttons and in the menu bar before "Window".
-  void Replace3DViewCommands(const QList<QAction*>& toolBarButtons, QMenu* menu);
+  // Puts the 3D view's commands in their place: `toolBarButtons` on the toolbar after the
+  // result buttons (behind a separator shown while the view exists), `menu` in the menu bar
+  // before "Window".
+  void Install3DViewCommands(const QList<QAction*>& toolBarButtons, QMenu* menu);
   // The Graphics menu's items as the current results allow them.
   TGraphicsMenuState GraphicsState() const;
   void SetExportDialog(QDialog* dialog);
@@ -239,7 +237,6 @@ class TMainForm : public QMainWindow, private TAnalysisRunHost {
   void CreateCommands();
   void CreateMenus();
   void CreateToolBar();
-  void Create3DViewCommands();
   void InstallPlotWindows();
   void CreateExportDialog();
   // The first show: settings, command line, caption, LRFD columns.
@@ -333,8 +330,6 @@ class TMainForm : public QMainWindow, private TAnalysisRunHost {
   QMenu* fWindowMenu = nullptr;
   QMenu* fHelpMenu = nullptr;
   QToolBar* fToolBar = nullptr;
-  T3DViewActions f3D;
-  bool fOwn3DCommands = true;
   QPointer<QDialog> fAboutBox;
   QPointer<QDialog> fDlgExport;
 };

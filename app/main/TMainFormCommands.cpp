@@ -228,47 +228,6 @@ void TMainForm::CreateCommands() {
   }
 }
 
-void TMainForm::Create3DViewCommands() {
-  auto make = [this](const char* caption, TToolIcon icon) {
-    auto* action = new QAction(ToolIcon(icon), QString::fromUtf8(caption), this);
-    action->setToolTip(action->text().remove(QLatin1Char('&')));
-    return action;
-  };
-  f3D.Panning = make("Panning", TToolIcon::Panning);
-  f3D.Zooming = make("Zooming", TToolIcon::Zooming);
-  f3D.Rotating = make("Rotating", TToolIcon::Rotating);
-  f3D.ZoomWindow = make("Zoom Window", TToolIcon::ZoomWindow);
-  f3D.MouseModes = new QActionGroup(this);
-  f3D.MouseModes->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-  for (QAction* mode : {f3D.Panning, f3D.Zooming, f3D.Rotating, f3D.ZoomWindow}) {
-    mode->setCheckable(true);
-    f3D.MouseModes->addAction(mode);
-  }
-  f3D.ZoomIn = make("Zoom In", TToolIcon::ZoomIn);
-  f3D.ZoomOut = make("Zoom Out", TToolIcon::ZoomOut);
-  f3D.RestartView = make("Restart View", TToolIcon::RestartView);
-
-  auto option = [this](const char* caption, bool checked) {
-    auto* action = new QAction(QString::fromUtf8(caption), this);
-    action->setCheckable(true);
-    action->setChecked(checked);
-    return action;
-  };
-  f3D.Shaft = option("&Shaft", true);
-  f3D.WaterLevel = option("&Water Level", true);
-  f3D.SoilLayers = option("Soil &Layers", true);
-  f3D.LayerLabels = option("Layer La&bels", false);
-  f3D.LayerDepths = option("Layer &Depths", false);
-  f3D.GlobalAxes = option("&Global Axes", true);
-  f3D.UltimateResults = option("&Ultimate Results", false);
-  f3D.CombinedPlots = new QAction(QStringLiteral("&Combined Plots"), this);
-  // Labels and depths belong to the layers.
-  connect(f3D.SoilLayers, &QAction::toggled, this, [this](bool shown) {
-    f3D.LayerLabels->setEnabled(shown);
-    f3D.LayerDepths->setEnabled(shown);
-  });
-}
-
 void TMainForm::CreateMenus() {
   QMenuBar* bar = menuBar();
 
@@ -328,12 +287,6 @@ void TMainForm::CreateMenus() {
   fGraphicsMenu->addSeparator();
   fGraphicsMenu->addAction(Command(C::ExportPlots));
 
-  f3D.Menu = bar->addMenu(QStringLiteral("Show &3D View"));
-  f3D.Menu->addActions({f3D.Shaft, f3D.WaterLevel, f3D.SoilLayers, f3D.LayerLabels,
-                        f3D.LayerDepths, f3D.GlobalAxes});
-  f3D.Menu->addSeparator();
-  f3D.Menu->addActions({f3D.UltimateResults, f3D.CombinedPlots});
-
   fWindowMenu = bar->addMenu(QStringLiteral("&Window"));
   fWindowMenu->addActions({Command(C::WindowCascade), Command(C::WindowArrangeIcons)});
   fWindowSeparator = fWindowMenu->addSeparator();
@@ -384,8 +337,6 @@ void TMainForm::CreateToolBar() {
                         Command(C::ToolLoadSettlement), Command(C::ToolTzCurves),
                         Command(C::ToolQwCurves)});
   fToolBar3DSeparator = fToolBar->addSeparator();
-  fToolBar->addActions({f3D.Panning, f3D.Zooming, f3D.Rotating, f3D.ZoomWindow, f3D.ZoomIn,
-                        f3D.ZoomOut, f3D.RestartView});
 }
 
 // --- Menu states -----------------------------------------------------------------------------
@@ -483,26 +434,13 @@ void TMainForm::WindowMenuShow() {
   fWindowSeparator->setVisible(shown > 0);
 }
 
-void TMainForm::Replace3DViewCommands(const QList<QAction*>& toolBarButtons, QMenu* menu) {
-  for (QAction* action : {f3D.Panning, f3D.Zooming, f3D.Rotating, f3D.ZoomWindow, f3D.ZoomIn,
-                          f3D.ZoomOut, f3D.RestartView})
-    fToolBar->removeAction(action);
-  menuBar()->removeAction(f3D.Menu->menuAction());
-  fOwn3DCommands = false;
+void TMainForm::Install3DViewCommands(const QList<QAction*>& toolBarButtons, QMenu* menu) {
   fToolBar->addActions(toolBarButtons);
   if (menu) menuBar()->insertMenu(fWindowMenu->menuAction(), menu);
   Update3DCommands();
 }
 
-void TMainForm::Update3DCommands() {
-  const bool view = BlockExists();
-  fToolBar3DSeparator->setVisible(view);
-  if (!fOwn3DCommands) return;
-  f3D.Menu->menuAction()->setVisible(view);
-  for (QAction* action : {f3D.Panning, f3D.Zooming, f3D.Rotating, f3D.ZoomWindow, f3D.ZoomIn,
-                          f3D.ZoomOut, f3D.RestartView})
-    action->setVisible(view);
-}
+void TMainForm::Update3DCommands() { fToolBar3DSeparator->setVisible(BlockExists()); }
 
 void TMainForm::UpdateMenus() {
   if (!ProgramData) return;

@@ -110,17 +110,6 @@ void Shield(QPainter& p, QRectF box) {
                             box.topLeft() + QPointF(w * 0.78, box.height() * 0.3)}));
 }
 
-void Arrow(QPainter& p, QPointF from, QPointF to, double head) {
-  p.drawLine(from, to);
-  const QPointF d = to - from;
-  const double length = std::hypot(d.x(), d.y());
-  if (length <= 0) return;
-  const QPointF u = d / length;
-  const QPointF n(-u.y(), u.x());
-  p.drawLine(to, to - u * head + n * head * 0.7);
-  p.drawLine(to, to - u * head - n * head * 0.7);
-}
-
 void Draw(QPainter& p, TToolIcon icon) {
   switch (icon) {
     case TToolIcon::NewFile: {
@@ -258,58 +247,6 @@ void Draw(QPainter& p, TToolIcon icon) {
       p.setPen(Pen(kInk, 1));
       p.setBrush(kConcrete);
       p.drawRect(QRectF(15, 13, 4, 4));
-      break;
-    }
-    case TToolIcon::Panning: {
-      p.setPen(Pen(kInk, 1.8));
-      const QPointF c(12, 12);
-      Arrow(p, c, QPointF(12, 2.5), 3);
-      Arrow(p, c, QPointF(12, 21.5), 3);
-      Arrow(p, c, QPointF(2.5, 12), 3);
-      Arrow(p, c, QPointF(21.5, 12), 3);
-      break;
-    }
-    case TToolIcon::Zooming: {
-      Magnifier(p, QPointF(10, 10), 6.5);
-      p.setPen(Pen(kBlue, 1.6));
-      Arrow(p, QPointF(10, 10), QPointF(10, 5.5), 2.2);
-      Arrow(p, QPointF(10, 10), QPointF(10, 14.5), 2.2);
-      break;
-    }
-    case TToolIcon::Rotating: {
-      p.setPen(Pen(kBlue, 2));
-      const QRectF circle(4, 4, 16, 16);
-      p.drawArc(circle, 30 * 16, 300 * 16);
-      const double a = 30 * M_PI / 180;
-      const QPointF end(12 + 8 * std::cos(a), 12 - 8 * std::sin(a));
-      p.drawLine(end, end + QPointF(-4, -0.5));
-      p.drawLine(end, end + QPointF(0.8, 4));
-      break;
-    }
-    case TToolIcon::ZoomWindow: {
-      QPen dashed = Pen(kInk, 1.2);
-      dashed.setDashPattern({2, 1.5});
-      p.setPen(dashed);
-      p.drawRect(QRectF(2.5, 2.5, 14, 11));
-      Magnifier(p, QPointF(14, 14), 4.2);
-      break;
-    }
-    case TToolIcon::ZoomIn:
-    case TToolIcon::ZoomOut: {
-      Magnifier(p, QPointF(10, 10), 7);
-      p.setPen(Pen(kInk, 1.8));
-      p.drawLine(QPointF(6.5, 10), QPointF(13.5, 10));
-      if (icon == TToolIcon::ZoomIn) p.drawLine(QPointF(10, 6.5), QPointF(10, 13.5));
-      break;
-    }
-    case TToolIcon::RestartView: {
-      p.setPen(Pen(kInk, 1.3));
-      p.setBrush(kPaper);
-      p.drawPolygon(QPolygonF({{5, 11}, {12, 4}, {19, 11}, {19, 20.5}, {5, 20.5}}));
-      p.setBrush(kOrange);
-      p.drawRect(QRectF(10, 14, 4, 6.5));
-      p.setPen(Pen(kRed, 1.8));
-      p.drawPolyline(QPolygonF({{3, 12}, {12, 3}, {21, 12}}));
       break;
     }
   }

@@ -20,13 +20,6 @@ enum class TToolIcon {
   LoadSettlement,
   TzCurves,
   QwCurves,
-  Panning,
-  Zooming,
-  Rotating,
-  ZoomWindow,
-  ZoomIn,
-  ZoomOut,
-  RestartView,
 };
 
 QIcon ToolIcon(TToolIcon icon);

@@ -220,43 +220,24 @@ TEST_F(MainFormChildren, NewAndOpenDocuments_CloseEveryChild) {
   EXPECT_EQ(OpenWindows(), 0);
 }
 
-TEST_F(MainFormChildren, ThreeDCommands_ShownOnlyWhileTheViewExists) {
+TEST_F(MainFormChildren, ThreeDView_CommandReadyOnlyWithItsWindowAndSeparatorWhileItExists) {
   Start();
-  const T3DViewActions& view = fForm->ViewActions3D();
-  const QList<QAction*> buttons = {view.Panning, view.Zooming, view.Rotating, view.ZoomWindow,
-                                   view.ZoomIn, view.ZoomOut, view.RestartView};
-  auto shown = [&] {
-    bool all = view.Menu->menuAction()->isVisible();
-    for (QAction* b : buttons) all = all && b->isVisible();
-    return all;
-  };
-  auto hidden = [&] {
-    bool none = !view.Menu->menuAction()->isVisible();
-    for (QAction* b : buttons) none = none && !b->isVisible();
-    return none;
-  };
-  EXPECT_TRUE(hidden());
+  auto* button = new QAction("Orbit", fForm.get());
+  fForm->Install3DViewCommands({button}, nullptr);
+  const QList<QAction*> toolbar = fForm->ToolBar()->actions();
+  const int at = toolbar.indexOf(button);
+  ASSERT_GT(at, 0);
+  QAction* separator = toolbar[at - 1];
+  ASSERT_TRUE(separator->isSeparator());
+
   EXPECT_FALSE(fForm->Command(TMainCommand::View3D)->isEnabled());
+  EXPECT_FALSE(separator->isVisible());
   Register(TChildKind::Block, "3-D View");
   Trigger(TMainCommand::View3D);
   EXPECT_TRUE(fForm->BlockExists());
-  EXPECT_TRUE(shown());
-  for (QAction* b : buttons) EXPECT_TRUE(fForm->ToolBar()->actions().contains(b));
+  EXPECT_TRUE(separator->isVisible());
   fForm->CloseChild(TChildKind::Block);
-  EXPECT_TRUE(hidden());
-
-  // Mouse modes: one at a time; labels and depths only with the layers.
-  view.Panning->trigger();
-  view.Rotating->trigger();
-  EXPECT_FALSE(view.Panning->isChecked());
-  EXPECT_TRUE(view.Rotating->isChecked());
-  EXPECT_TRUE(view.Shaft->isChecked() && view.WaterLevel->isChecked() &&
-              view.SoilLayers->isChecked() && view.GlobalAxes->isChecked());
-  EXPECT_FALSE(view.LayerLabels->isChecked() || view.LayerDepths->isChecked() ||
-               view.UltimateResults->isChecked());
-  view.SoilLayers->trigger();
-  EXPECT_FALSE(view.LayerLabels->isEnabled());
-  EXPECT_FALSE(view.LayerDepths->isEnabled());
+  EXPECT_FALSE(separator->isVisible());
 }
 
 TEST_F(MainFormChildren, DesignMethod_RefreshesAnOpenSoilLayerEditor) {
@@ -269,16 +250,15 @@ TEST_F(MainFormChildren, DesignMethod_RefreshesAnOpenSoilLayerEditor) {
   EXPECT_TRUE(fForm->LRFDColumnsShown());
 }
 
-TEST_F(MainFormChildren, ThreeDCommandsOfTheView_TakeThePlaceOfTheWindowsOwn) {
+TEST_F(MainFormChildren, ThreeDCommandsOfTheView_GoAfterTheResultButtonsAndBeforeWindow) {
   Start();
   auto* button = new QAction("Orbit", fForm.get());
   auto* menu = new QMenu("Show 3D View", fForm.get());
-  fForm->Replace3DViewCommands({button}, menu);
+  fForm->Install3DViewCommands({button}, menu);
   const QList<QAction*> toolbar = fForm->ToolBar()->actions();
-  EXPECT_TRUE(toolbar.contains(button));
-  EXPECT_FALSE(toolbar.contains(fForm->ViewActions3D().Panning));
+  EXPECT_EQ(toolbar.indexOf(button), toolbar.size() - 1);
+  EXPECT_GT(toolbar.indexOf(button), toolbar.indexOf(fForm->Command(TMainCommand::ToolQwCurves)));
   const QList<QAction*> bar = fForm->menuBar()->actions();
-  EXPECT_FALSE(bar.contains(fForm->ViewActions3D().Menu->menuAction()));
   ASSERT_TRUE(bar.contains(menu->menuAction()));
   EXPECT_EQ(bar.indexOf(menu->menuAction()) + 1, bar.indexOf(fForm->WindowMenu()->menuAction()));
 }
