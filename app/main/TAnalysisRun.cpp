@@ -9,6 +9,7 @@
 #include "DocumentPathCheck.h"
 #include "EInOutError.h"
 #include "MainText.h"
+#include "TBusyCursor.h"
 #include "RunFiles.h"
 #include "TDynamicLibrary.h"
 #include "TEngineLocale.h"
@@ -26,15 +27,6 @@ constexpr const char* kFolderScratchFiles[] = {"TZDIAM.DAT", "CHART.DAT", "ROCKM
 QString FromPath(const std::filesystem::path& path) {
   return QFile::decodeName(QByteArray::fromStdString(path.string()));
 }
-
-// The busy cursor for as long as the object lives.
-class TBusyCursor {
- public:
-  TBusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~TBusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-  TBusyCursor(const TBusyCursor&) = delete;
-  TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
 
 // The first path of the run that the engine would cut, empty when none.
 QString OverlongRunPath(const tvx::run::RunFileSet& files) {

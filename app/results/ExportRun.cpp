@@ -1,26 +1,17 @@
 #include "ExportRun.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 
 #include "ExportMessages.h"
 #include "TExportFileQuestion.h"
 #include "TExportWorkbook.h"
+#include "TBusyCursor.h"
 #include "TMessageBox.h"
 #include "TWorkbookOpener.h"
 #include "XlsxWorkbookWriter.h"
 
 namespace {
-
-// The busy cursor while the workbook is laid out and written.
-class TBusyCursor {
- public:
-  TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-  TBusyCursor(const TBusyCursor&) = delete;
-  TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
 
 }  // namespace
 

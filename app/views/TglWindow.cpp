@@ -1,6 +1,5 @@
 #include "TglWindow.h"
 
-#include <QApplication>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,6 +9,7 @@
 #include <QTimer>
 
 #include "OpenGLSupport.h"
+#include "TBusyCursor.h"
 #include "ValueLabel.h"
 #include "ViewMessages.h"
 
@@ -108,7 +108,7 @@ void TglWindow::Record(unsigned list, const std::vector<TScenePrimitive>& primit
 }
 
 void TglWindow::glSetupRC() {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  TBusyCursor busy;
   glClearColor(1, 1, 1, 1);
   if (fState) {
     fDepthRange = fState->DepthRange(width(), height());
@@ -122,7 +122,6 @@ void TglWindow::glSetupRC() {
   fLabels = scene.Labels;
   InitKode = 1;
   ++fSetupCount;
-  QApplication::restoreOverrideCursor();
 }
 
 void TglWindow::paintGL() {
