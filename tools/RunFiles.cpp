@@ -1,11 +1,17 @@
 #include "RunFiles.h"
 
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <clocale>
-#include <fstream>
+#include <cstring>
 #include <system_error>
 #include <utility>
+
+#include "RunLock.h"
 
 namespace tvx::run {
 namespace fs = std::filesystem;
@@ -13,7 +19,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kRunFileListName = "names.dat";
-constexpr const char* kTzDiamFileName = "TZDIAM.DAT";
 
 fs::path WithExtension(fs::path p, const char* ext) { return p.replace_extension(ext); }
 
@@ -38,7 +43,52 @@ class CurrentDirectoryGuard {
   fs::path fPrevious;
 };
 
+// Writes the run-file list in the current folder; the reason of a failure, empty on success.
+std::string WriteRunFileList(const RunFileSet& files) {
+  const std::string text = RunFileListText(files);
+  const int fd = open(kRunFileListName, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return std::strerror(errno);
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      const std::string reason = std::strerror(n < 0 ? errno : ENOSPC);
+      close(fd);
+      RemoveIfPresent(kRunFileListName);
+      return reason;
+    }
+    done += std::size_t(n);
+  }
+  if (close(fd) != 0) {
+    const std::string reason = std::strerror(errno);
+    RemoveIfPresent(kRunFileListName);
+    return reason;
+  }
+  return {};
+}
+
+std::string CannotWriteRunFileList(const fs::path& folder, const std::string& reason) {
+  return "The run-file list " + std::string(kRunFileListName) + " cannot be written in the folder " +
+         folder.string() + " (" + reason + ").";
+}
+
 }  // namespace
+
+std::string ProblemFileProblem(const fs::path& document) {
+  const std::string lead = "The problem file " + document.string() + " cannot be used: ";
+  struct stat st {};
+  if (stat(document.c_str(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return lead + "the file does not exist.";
+    return lead + "the file cannot be read (" + std::strerror(errno) + ").";
+  }
+  if (S_ISDIR(st.st_mode)) return lead + "it is a folder, not a file.";
+  if (!S_ISREG(st.st_mode)) return lead + "it is a device, pipe or other special file, not a regular file.";
+  const int fd = open(document.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return lead + "the file cannot be read (" + std::strerror(errno) + ").";
+  close(fd);
+  return {};
+}
 
 RunFileSet MakeRunFileSet(const fs::path& document) {
   RunFileSet f;
@@ -90,24 +140,25 @@ RunOutcome RunEngineOnDocument(const RunFileSet& files, const fs::path& library)
                                                 std::to_string(kMaxRunPathLength) +
                                                 " characters, which the engine cannot take.");
   }
-  std::error_code ec;
-  if (!fs::exists(files.document, ec))
-    return fail(RunFailure::kProblemFile, "The problem file " + files.document.string() + " does not exist.");
-  if (!fs::is_regular_file(files.document, ec) || !std::ifstream(files.document, std::ios::binary))
-    return fail(RunFailure::kProblemFile, "The problem file " + files.document.string() + " cannot be read.");
+  if (std::string problem = ProblemFileProblem(files.document); !problem.empty())
+    return fail(RunFailure::kProblemFile, std::move(problem));
 
-  CurrentDirectoryGuard restoreCwd;
-  fs::current_path(files.document.parent_path(), ec);
-  if (ec)
-    return fail(RunFailure::kRunFolder,
-                "Cannot change to the folder " + files.document.parent_path().string() + ": " + ec.message());
-  {
-    std::ofstream list(kRunFileListName, std::ios::binary | std::ios::trunc);
-    list << RunFileListText(files);
-    if (!list)
-      return fail(RunFailure::kRunFolder,
-                  "Cannot write the run-file list " + (files.document.parent_path() / kRunFileListName).string());
+  const fs::path folder = files.document.parent_path();
+  FolderRunLock lock;
+  switch (lock.Acquire(folder)) {
+    case FolderRunLock::Result::kLocked:
+      break;
+    case FolderRunLock::Result::kBusy:
+      return fail(RunFailure::kFolderBusy, "another analysis is running in this folder: " + folder.string());
+    case FolderRunLock::Result::kCannotWrite:
+      return fail(RunFailure::kRunFolder, CannotWriteRunFileList(folder, lock.Reason()));
   }
+  CurrentDirectoryGuard restoreCwd;
+  std::error_code ec;
+  fs::current_path(folder, ec);
+  if (ec) return fail(RunFailure::kRunFolder, "Cannot change to the folder " + folder.string() + ": " + ec.message());
+  if (const std::string reason = WriteRunFileList(files); !reason.empty())
+    return fail(RunFailure::kRunFolder, CannotWriteRunFileList(folder, reason));
 
   void* handle = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!handle) {
@@ -128,7 +179,7 @@ RunOutcome RunEngineOnDocument(const RunFileSet& files, const fs::path& library)
   }
   dlclose(handle);
 
-  RemoveIfPresent(kTzDiamFileName);
+  for (const char* name : kFolderScratchFiles) RemoveIfPresent(name);
   for (const fs::path* p : {&files.qwList, &files.tzPlot, &files.qwPlot, &files.loadDist}) RemoveIfPresent(*p);
   RemoveIfPresent(kRunFileListName);
   return out;

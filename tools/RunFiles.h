@@ -48,7 +48,9 @@ class NumericLocaleGuard {
 // Why the engine was not called.
 enum class RunFailure {
   kNone,
-  kProblemFile,    // the problem file is missing or unreadable, or a run path too long
+  kProblemFile,    // the problem file is missing, no regular file or unreadable, or a run
+                   // path too long
+  kFolderBusy,     // another run holds the problem's folder
   kRunFolder,      // the problem's folder could not be entered or names.dat not written
   kEngineLibrary,  // the engine library could not be loaded or lacks its entry point
 };
@@ -60,11 +62,20 @@ struct RunOutcome {
   std::string error;    // why nothing was called
 };
 
-// Runs the engine library `library` on `files`: checks the problem file, writes names.dat
-// in the document's folder, calls the entry point with the numeric locale forced to "C",
-// then removes the scratch files and names.dat. The working directory is restored
-// afterwards. When the library cannot be loaded, names.dat stays, as the desktop program
-// leaves it.
+// The scratch files the engine opens by bare name in the current folder, removed after a
+// run. TZDATA.DAT, the t-z detail listing, is a result and stays.
+constexpr const char* kFolderScratchFiles[] = {"TZDIAM.DAT", "CHART.DAT", "ROCKMSG.DAT"};
+
+// Why `document` cannot be run, in the desktop program's words: it does not exist, is a
+// folder or a special file, or cannot be read. Empty when it is a readable regular file.
+std::string ProblemFileProblem(const std::filesystem::path& document);
+
+// Runs the engine library `library` on `files`: checks the problem file, holds the
+// document's folder (FolderRunLock) for the whole run, writes names.dat there, calls the
+// entry point with the numeric locale forced to "C", then removes the scratch files and
+// names.dat. Nothing is written before the checks pass and the folder is held; a folder held
+// by another run is left untouched. The working directory is restored afterwards. When the
+// library cannot be loaded, names.dat stays, as the desktop program leaves it.
 RunOutcome RunEngineOnDocument(const RunFileSet& files, const std::filesystem::path& library);
 
 }  // namespace tvx::run

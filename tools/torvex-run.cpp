@@ -2,15 +2,17 @@
 //
 //   torvex-run [--console] problem.tv8d
 //
-// Writes names.dat in the problem's folder, calls the engine library from the runner's own
-// folder, removes the scratch files and prints the run status and the result files. The exit
-// status tells the engine's run status apart from the runner's own failures (kExitCodes).
+// Holds the problem's folder, writes names.dat there, calls the engine library from the
+// runner's own folder, removes the scratch files and prints the run status and the result
+// files. The exit status tells the engine's run status apart from the runner's own failures
+// (kExitCodes).
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "RunFiles.h"
+#include "RunLock.h"
 
 namespace fs = std::filesystem;
 
@@ -18,9 +20,10 @@ namespace {
 
 // The runner's own exit codes, apart from the engine's run status (1 to 99) that it passes on.
 constexpr int kExitUsage = 64;          // the command line cannot be used
-constexpr int kExitProblemFile = 66;    // the problem file is missing, unreadable or its path too long
+constexpr int kExitProblemFile = 66;    // the problem file is missing, no file, unreadable or its path too long
 constexpr int kExitEngineLibrary = 69;  // the engine library cannot be loaded or lacks ITORVEX
 constexpr int kExitRunFolder = 73;      // names.dat cannot be written in the problem's folder
+constexpr int kExitFolderBusy = 75;     // another run holds the problem's folder; try again later
 
 const char* const kUsage = "usage: torvex-run [--console] problem.tv8d\n";
 
@@ -46,7 +49,8 @@ const char* const kHelp =
     "  64   the command line cannot be used\n"
     "  66   the problem file is missing or unreadable, or a run path is longer than 255\n"
     "  69   the engine library cannot be loaded or has no ITORVEX\n"
-    "  73   names.dat cannot be written in the problem's folder\n";
+    "  73   names.dat cannot be written in the problem's folder\n"
+    "  75   another analysis is running in the problem's folder\n";
 
 fs::path OwnFolder(const char* argv0) {
   std::error_code ec;
@@ -66,6 +70,8 @@ int FailureExit(tvx::run::RunFailure failure) {
       return kExitEngineLibrary;
     case tvx::run::RunFailure::kRunFolder:
       return kExitRunFolder;
+    case tvx::run::RunFailure::kFolderBusy:
+      return kExitFolderBusy;
     default:
       return kExitProblemFile;
   }
@@ -94,6 +100,8 @@ int main(int argc, char** argv) {
   }
   if (problem.empty()) return Usage();
 
+  // An interrupted run gives the folder back to the next one.
+  tvx::run::FolderRunLock::ReleaseOnTerminationSignals();
   const tvx::run::RunFileSet files = tvx::run::MakeRunFileSet(problem);
   const fs::path library = OwnFolder(argv[0]) / tvx::run::kEngineLibraryName;
   const tvx::run::RunOutcome out = tvx::run::RunEngineOnDocument(files, library);
@@ -101,6 +109,8 @@ int main(int argc, char** argv) {
     // The desktop program's message for a library it cannot load, with the loader's reason.
     if (out.failure == tvx::run::RunFailure::kEngineLibrary)
       std::fprintf(stderr, "Attempt to initialize DLL failed\n%s\n", out.error.c_str());
+    else if (out.failure == tvx::run::RunFailure::kFolderBusy)
+      std::fprintf(stderr, "torvex-run: %s\nRun it again when that analysis has finished.\n", out.error.c_str());
     else
       std::fprintf(stderr, "torvex-run: %s\n", out.error.c_str());
     return FailureExit(out.failure);

@@ -20,9 +20,6 @@
 namespace {
 
 constexpr const char* kRunFileListName = "names.dat";
-// Scratch files the engine opens by bare name in the current folder. TZDATA.DAT, the t-z
-// detail listing, is a result and stays.
-constexpr const char* kFolderScratchFiles[] = {"TZDIAM.DAT", "CHART.DAT", "ROCKMSG.DAT"};
 
 QString FromPath(const std::filesystem::path& path) {
   return QFile::decodeName(QByteArray::fromStdString(path.string()));
@@ -52,7 +49,8 @@ QString WriteRunFileList(const tvx::run::RunFileSet& files) {
 }
 
 void RemoveScratchFiles(const tvx::run::RunFileSet& files) {
-  for (const char* name : kFolderScratchFiles) QFile::remove(QString::fromLatin1(name));
+  // TZDATA.DAT, the t-z detail listing, is a result and stays.
+  for (const char* name : tvx::run::kFolderScratchFiles) QFile::remove(QString::fromLatin1(name));
   for (const std::filesystem::path* p : {&files.qwList, &files.tzPlot, &files.qwPlot, &files.loadDist})
     QFile::remove(FromPath(*p));
 }

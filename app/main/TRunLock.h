@@ -2,7 +2,8 @@
 // The exclusive hold of a document folder for one analysis. The engine writes fixed-name
 // scratch files and reads the run-file list names.dat in the folder, so two runs there at
 // once would spoil each other's results; each run holds the lock file "torvex-run.lock" in
-// the folder while it runs.
+// the folder while it runs. The command-line runner holds the same file in the same layout
+// (RunLock.h), so the two keep each other out of a folder.
 //
 // The lock file is a QLockFile: created exclusively, kept under an advisory lock (flock)
 // while held, holding the process id, application and host name. A lock left behind by a
@@ -12,11 +13,13 @@
 #include <QString>
 #include <memory>
 
+#include "RunLock.h"
+
 class QLockFile;
 
 class TRunLock {
  public:
-  static constexpr const char* kLockFileName = "torvex-run.lock";
+  static constexpr const char* kLockFileName = tvx::run::kRunLockFileName;
 
   enum class TResult {
     Locked,       // the folder is held by this object

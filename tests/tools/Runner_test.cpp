@@ -8,43 +8,25 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 #include "EngineTestSupport.h"
 #include "RunFiles.h"
+#include "RunnerTestSupport.h"
 
 namespace tvx {
 namespace {
 namespace fs = std::filesystem;
 using test::ScratchDir;
 
-struct CommandResult {
-  int exitCode = -1;
-  std::string output;  // stdout and stderr
-};
-
-CommandResult RunCommand(const std::string& command) {
-  CommandResult r;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return r;
-  std::array<char, 4096> buf{};
-  std::size_t n = 0;
-  while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) r.output.append(buf.data(), n);
-  const int st = pclose(pipe);
-  r.exitCode = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return r;
-}
-
-const fs::path kBin = TORVEX_BIN_DIR;
-
-std::string Runner(const fs::path& folder = kBin) { return (folder / "torvex-run").string(); }
-
-std::set<std::string> FilesIn(const fs::path& dir) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(dir)) names.insert(entry.path().filename().string());
-  return names;
-}
+using test::CommandResult;
+using test::FilesIn;
+using test::kBin;
+using test::RunCommand;
+using test::Runner;
 
 TEST(Runner, RunsTheBundledExample_LeavesTheResultsAndTheEngineFilesOnly) {
   ScratchDir dir;
@@ -54,11 +36,10 @@ TEST(Runner, RunsTheBundledExample_LeavesTheResultsAndTheEngineFilesOnly) {
   EXPECT_NE(r.output.find("status:      0  (Computations are completed.)"), std::string::npos) << r.output;
   for (const char* ext : {".tv8o", ".tv8p", ".tv8r", ".tv8z"})
     EXPECT_NE(r.output.find((dir / ("job" + std::string(ext))).string()), std::string::npos) << r.output;
-  // The problem and its four result files, and the engine's own files of the folder (the
-  // design-chart scratch, the case messages and the last t-z listing); the scratch files,
-  // TZDIAM.DAT and names.dat are gone.
-  const std::set<std::string> expected = {"job.tv8d",  "job.tv8o",    "job.tv8p",    "job.tv8r",
-                                          "job.tv8z",  "CHART.DAT", "ROCKMSG.DAT", "TZDATA.DAT"};
+  // The problem, its four result files and the last t-z listing; the scratch files of the
+  // document, the folder's scratch files (TZDIAM.DAT, the design-chart scratch CHART.DAT,
+  // the rock-message scratch ROCKMSG.DAT), names.dat and the folder's run lock are gone.
+  const std::set<std::string> expected = {"job.tv8d", "job.tv8o", "job.tv8p", "job.tv8r", "job.tv8z", "TZDATA.DAT"};
   EXPECT_EQ(FilesIn(dir.path()), expected);
   const auto report = test::ReadLines(dir / "job.tv8o");
   ASSERT_GT(report.size(), 11u);
@@ -105,7 +86,21 @@ const FailureCase kFailures[] = {
        fs::create_directory(dir / "folder.tv8d");
        return Runner() + " " + (dir / "folder.tv8d").string();
      },
-     66, "cannot be read", {"folder.tv8d"}},
+     66, "folder.tv8d cannot be used: it is a folder, not a file.", {"folder.tv8d"}},
+    // Reading a pipe would never end.
+    {"ProblemPathIsAPipe",
+     [](const ScratchDir& dir) {
+       mkfifo((dir / "pipe.tv8d").c_str(), 0644);
+       return Runner() + " " + (dir / "pipe.tv8d").string();
+     },
+     66, "pipe.tv8d cannot be used: it is a device, pipe or other special file, not a regular file.", {"pipe.tv8d"}},
+    // The folder takes files, but names.dat cannot be one of them; the lock is given back.
+    {"RunFileListCannotBeWritten",
+     [](const ScratchDir& dir) {
+       fs::create_directory(dir / "names.dat");
+       return Runner() + " " + CopyExample(dir);
+     },
+     73, "The run-file list names.dat cannot be written in the folder ", {"job.tv8d", "names.dat"}},
     {"PathLongerThanTheEngineTakes",
      [](const ScratchDir& dir) { return Runner() + " " + (dir / (std::string(250, 'a') + ".tv8d")).string(); }, 66,
      "longer than 255 characters", {}},
@@ -138,11 +133,64 @@ TEST_P(RunnerFailure, ExitsWithItsOwnCodeAndMessage) {
 INSTANTIATE_TEST_SUITE_P(Cases, RunnerFailure, ::testing::ValuesIn(kFailures),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Faults that only permission bits make, which the superuser does not see: as root the
+// runner runs as the unprivileged user 65534 (copied with the engine library to a folder
+// that user can reach), otherwise as the user running the tests.
+struct PermissionCase {
+  const char* name;
+  fs::perms folder;   // the problem's folder
+  fs::perms problem;  // the problem file
+  int exitCode;
+  std::string (*message)(const fs::path& folder);  // all the runner says
+};
+
+const PermissionCase kPermissionFaults[] = {
+    {"ReadOnlyFolder", fs::perms(0555), fs::perms(0644), 73,
+     [](const fs::path& folder) {
+       return "torvex-run: The run-file list names.dat cannot be written in the folder " + folder.string() +
+              " (permission denied).\n";
+     }},
+    {"UnreadableProblemFile", fs::perms(0777), fs::perms(0), 66,
+     [](const fs::path& folder) {
+       return "torvex-run: The problem file " + (folder / "job.tv8d").string() +
+              " cannot be used: the file cannot be read (Permission denied).\n";
+     }},
+};
+
+class RunnerPermissionFault : public ::testing::TestWithParam<PermissionCase> {};
+
+TEST_P(RunnerPermissionFault, RefusedBeforeAnythingIsWritten) {
+  const PermissionCase& c = GetParam();
+  ScratchDir bin;
+  std::string asUser;
+  if (geteuid() == 0) {
+    asUser = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    if (RunCommand(asUser + "true").exitCode != 0) GTEST_SKIP() << "setpriv cannot drop the superuser's rights here";
+    fs::permissions(bin.path(), fs::perms(0755));
+    for (const char* file : {"torvex-run", run::kEngineLibraryName}) fs::copy_file(kBin / file, bin / file);
+  }
+  const fs::path runnerFolder = asUser.empty() ? kBin : bin.path();
+  ScratchDir dir;
+  fs::copy_file(test::ExamplePath("sand-over-clay.tv8d"), dir / "job.tv8d");
+  fs::permissions(dir / "job.tv8d", c.problem);
+  fs::permissions(dir.path(), c.folder);
+  const auto before = test::FolderContents(dir.path());
+  const CommandResult r = RunCommand(asUser + Runner(runnerFolder) + " " + (dir / "job.tv8d").string());
+  EXPECT_EQ(r.exitCode, c.exitCode) << r.output;
+  EXPECT_EQ(r.output, c.message(dir.path()));
+  EXPECT_EQ(test::FolderContents(dir.path()), before);
+  fs::permissions(dir.path(), fs::perms(0755));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RunnerPermissionFault, ::testing::ValuesIn(kPermissionFaults),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Runner, HelpNamesEveryExitCode) {
   const CommandResult r = RunCommand(Runner() + " --help");
   ASSERT_EQ(r.exitCode, 0) << r.output;
   for (const char* code : {"   0   ", "   1   ", "   2   ", "   4   ", "   7   ", "   8   ", "   9   ", "  10   ",
-                           "  99   ", "  64   ", "  66   ", "  69   ", "  73   "})
+                           "  99   ", "  64   ", "  66   ", "  69   ", "  73   ",
+                           "  75   "})
     EXPECT_NE(r.output.find(std::string("\n") + code), std::string::npos) << code;
 }
 
