@@ -87,7 +87,9 @@ void UnitTable::CloseAll() {
 void UnitTable::Write(int unit, std::string_view line) {
   Slot* s = SlotOf(unit);
   if (!s || !s->fp || s->reading) return;
-  std::fwrite(line.data(), 1, line.size(), s->fp);
+  // An empty record is only its line end: an empty view may carry a null data pointer,
+  // which fwrite must not be given even with a zero count.
+  if (!line.empty()) std::fwrite(line.data(), 1, line.size(), s->fp);
   std::fputc('\n', s->fp);
 }
 

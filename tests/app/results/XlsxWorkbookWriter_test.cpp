@@ -18,12 +18,14 @@
 #include "ExportFixtures.h"
 #include "TExportWorkbook.h"
 #include "TResultPlots.h"
+#include "Unprivileged.h"
 #include "WorkbookParts.h"
 #include "XlsxPackage.h"
 
 namespace {
 
 using export_test::FillLines;
+using tvx::test::Unprivileged;
 using export_test::Occurrences;
 using export_test::SheetNames;
 using export_test::WorkbookParts;
@@ -85,25 +87,6 @@ class FileSizeLimit {
 
  private:
   rlimit fPrevious{};
-};
-
-// Runs as an unprivileged user while it lives, when the tests run as root (who may write
-// into any folder): the folder's permissions then apply.
-class Unprivileged {
- public:
-  Unprivileged() : fWasRoot(geteuid() == 0) {
-    if (fWasRoot) {
-      EXPECT_EQ(seteuid(65534), 0);
-    }
-  }
-  ~Unprivileged() {
-    if (fWasRoot) {
-      EXPECT_EQ(seteuid(0), 0);
-    }
-  }
-
- private:
-  bool fWasRoot;
 };
 
 // Plots for a workbook: `plots` capacity plots of `lines` lines of `points` points.
