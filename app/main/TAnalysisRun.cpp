@@ -51,6 +51,13 @@ QString WriteRunFileList(const tvx::run::RunFileSet& files) {
   return {};
 }
 
+// The completion message of an engine run by its status.
+QString RunOutcomeMessage(int status) {
+  if (status == 0) return MainText::RunCompleted();
+  if (status == MainText::kStatusNotFinite) return MainText::RunStoppedNotFinite();
+  return MainText::RunCompletedWithErrors();
+}
+
 void RemoveScratchFiles(const tvx::run::RunFileSet& files) {
   for (const char* name : kFolderScratchFiles) QFile::remove(QString::fromLatin1(name));
   for (const std::filesystem::path* p : {&files.qwList, &files.tzPlot, &files.qwPlot, &files.loadDist})
@@ -168,9 +175,7 @@ TAnalysisRun::TOutcome TAnalysisRun::CallEngine(const QString& documentFile, con
     outcome.Status = entry(tvx::run::kEngineRunArgument);
     outcome.Called = true;
   }
-  TMessageBox::Information(fHost.MessageParent(), outcome.Status == 0
-                                                      ? MainText::RunCompleted()
-                                                      : MainText::RunCompletedWithErrors());
+  TMessageBox::Information(fHost.MessageParent(), RunOutcomeMessage(outcome.Status));
   fHost.LoadRunResults();
   RemoveScratchFiles(files);
   library.reset();

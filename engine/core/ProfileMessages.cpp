@@ -27,6 +27,13 @@ void WriteInputError(CapacityState& state, const InputError& error) {
               "NO ANALYSIS WAS MADE. PLEASE CORRECT THE INPUT FILE."});
 }
 
+void WriteValueNotFinite(CapacityState& state) {
+  WriteBlock(state, {kUnitReport, kUnitRunNotes, kUnitConsole}, 1,
+             {kErrorBanner, "A COMPUTED VALUE IS NOT A FINITE NUMBER: THE ANALYSIS STOPS.",
+              "THE FIELDS OF SUCH VALUES ARE FILLED WITH ASTERISKS, AND THE RESULTS",
+              "OF THE RUN CANNOT BE USED. PLEASE CHECK THE VALUES OF THE PROBLEM."});
+}
+
 void WriteTwoDiameterWarning(CapacityState& state) {
   WriteBlock(state, {kUnitReport, kUnitRunNotes}, 2,
              {kWarningBanner, "PLEASE PROVIDE THE SOIL DEPTH THAT IS TWO-DIAMETER DEEPER",
