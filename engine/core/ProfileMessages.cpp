@@ -22,7 +22,10 @@ void WriteBlock(CapacityState& state, std::initializer_list<int> units, int empt
 
 void WriteInputError(CapacityState& state, const InputError& error) {
   WriteBlock(state, {kUnitReport, kUnitRunNotes, kUnitConsole}, 1,
-             {kErrorBanner, "THE INPUT FILE COULD NOT BE READ AT LINE " + std::to_string(error.line) + ",",
+             {kErrorBanner,
+              (error.refused ? "THE INPUT FILE HOLDS A VALUE THE ANALYSIS CANNOT TAKE AT LINE "
+                             : "THE INPUT FILE COULD NOT BE READ AT LINE ") +
+                  std::to_string(error.line) + ",",
               "THE RECORD OF " + error.record + ":", error.problem,
               "NO ANALYSIS WAS MADE. PLEASE CORRECT THE INPUT FILE."});
 }
