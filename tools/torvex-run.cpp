@@ -45,6 +45,7 @@ const char* const kHelp =
     "   8   (engine) names.dat missing or incomplete\n"
     "   9   (engine) a file of the run-file list cannot be opened\n"
     "  10   (engine) the problem file is malformed or truncated\n"
+    "  11   (engine) a computed value is not finite (results unusable)\n"
     "  99   (engine) an unexpected internal failure\n"
     "  64   the command line cannot be used\n"
     "  66   the problem file is missing or unreadable, or a run path is longer than 255\n"

@@ -117,6 +117,13 @@ QString RunCompletedWithErrors() {
       "results or error messages.");
 }
 
+QString RunStoppedNotFinite() {
+  return QStringLiteral(
+      "Computations stopped: a computed value is not a finite number, and the results cannot "
+      "be used.\rPlease, check the run notes or the output file for the message and the values "
+      "of the problem.");
+}
+
 QString LibraryFailedToInitialize() {
   return QStringLiteral("Library failed to properly initialize");
 }

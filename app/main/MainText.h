@@ -61,6 +61,10 @@ QString ReinitializeDLL();
 QString InitializeDLLFailed();
 QString RunCompleted();
 QString RunCompletedWithErrors();
+// The engine's run status when a computed value was not a finite number: no result of the
+// run can be used.
+inline constexpr int kStatusNotFinite = 11;
+QString RunStoppedNotFinite();
 
 // Loading the engine library.
 QString LibraryFailedToInitialize();

@@ -48,6 +48,13 @@ QString WriteRunFileList(const tvx::run::RunFileSet& files) {
   return {};
 }
 
+// The completion message of an engine run by its status.
+QString RunOutcomeMessage(int status) {
+  if (status == 0) return MainText::RunCompleted();
+  if (status == MainText::kStatusNotFinite) return MainText::RunStoppedNotFinite();
+  return MainText::RunCompletedWithErrors();
+}
+
 void RemoveScratchFiles(const tvx::run::RunFileSet& files) {
   // TZDATA.DAT, the t-z detail listing, is a result and stays.
   for (const char* name : tvx::run::kFolderScratchFiles) QFile::remove(QString::fromLatin1(name));
@@ -166,9 +173,7 @@ TAnalysisRun::TOutcome TAnalysisRun::CallEngine(const QString& documentFile, con
     outcome.Status = entry(tvx::run::kEngineRunArgument);
     outcome.Called = true;
   }
-  TMessageBox::Information(fHost.MessageParent(), outcome.Status == 0
-                                                      ? MainText::RunCompleted()
-                                                      : MainText::RunCompletedWithErrors());
+  TMessageBox::Information(fHost.MessageParent(), RunOutcomeMessage(outcome.Status));
   fHost.LoadRunResults();
   RemoveScratchFiles(files);
   library.reset();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 #include <utility>
 
 #include "CapacityReport.h"
@@ -12,6 +13,7 @@
 #include "RockRules.h"
 #include "RunStatus.h"
 #include "SoilProfile.h"
+#include "WholeNumbers.h"
 
 namespace tvx {
 namespace {
@@ -32,9 +34,9 @@ constexpr float kLengthTolerance = 1e-3f;  // ft, comparing lengths against boun
 
 bool NeedsUnitWeight(int k) { return k == kSand || k == kClay || k == kShale || k == kDecomposedRock; }
 
-bool RatioGivesBell(const ProblemRecord& p) {
-  return static_cast<int>(p.RATIO) != 0 && p.RATIO > 1.0f;
-}
+// A ratio whose integer part is not 0 and that exceeds 1: a ratio above 1 (one of 1 itself
+// was made 0 when read), compared as a real so that no ratio needs an integer part.
+bool RatioGivesBell(const ProblemRecord& p) { return p.RATIO > 1.0f; }
 bool BellAngleUsable(const ProblemRecord& p) { return p.BELANGL > 0.0f && p.BELANGL < 90.0f; }
 
 bool UsesLrfd(const ProblemRecord& p) { return p.NLRFD == 1; }
@@ -237,7 +239,7 @@ CaseGeometry ShaftGeometry(const ProblemRecord& p, float D) {
     const float frustum = kPi * (g.H - g.toe) / 3.0f * ((D * D + g.Db * g.Db) / 4.0f + D * g.Db / 4.0f);
     g.Vbell = (g.Ab * g.toe + frustum) / kCuFtPerCuYd;
   }
-  g.N2D = static_cast<int>(std::min(2.0f * g.Db, 1.0e6f));
+  g.N2D = TwoDiameterPoints(g.Db);
   return g;
 }
 
@@ -263,7 +265,7 @@ ProfileSteps BuildProfileSteps(const ProblemRecord& p) {
     const LayerEntry& layer = p.layer[e];
     if (!(layer.XBOTSNAP > steps.start)) continue;
     const float from = std::max(layer.XTOPSNAP, steps.start);
-    const int n = static_cast<int>(RoundToWholeFoot(layer.XBOTSNAP - from));
+    const int n = IntegerPartWithin(RoundToWholeFoot(layer.XBOTSNAP - from), 0, std::numeric_limits<int>::max());
     for (int i = 1; i <= n; ++i) {
       const float z = from + static_cast<float>(i);
       steps.z.push_back(z);
@@ -416,7 +418,7 @@ CapacityRow RowAtLength(const ProblemRecord& p, const CaseSteps& s, const CaseGe
 CapacityRow RowAtLength(const ProblemRecord& p, const CaseSteps& s, const CaseGeometry& g, float L,
                         int deepestStep) {
   const int deepest = std::max(deepestStep, 0);
-  const int k0 = std::clamp(static_cast<int>(std::floor(L - s.L[0] + kLengthTolerance)), 0, deepest);
+  const int k0 = IntegerPartWithin(std::floor(L - s.L[0] + kLengthTolerance), 0, deepest);
   const CapacityRow a = RowAt(p, s, k0, g);
   // Lengths outside the stored ones take the nearest row; the callers keep within them.
   if (k0 >= deepest || L <= a.L + kLengthTolerance) return a;
@@ -441,7 +443,7 @@ std::vector<CapacityRow> DesignDepthRows(const ProblemRecord& p, const CaseSteps
   const int deepest = s.Count() == 0 ? -1 : DeepestReportableStep(s, g);
   if (!(PINC > 0.0f) || deepest < 0) return rows;
   const float top = std::max(p.BS + p.TOPLENG, s.L[0]);
-  long long m = std::max(1LL, static_cast<long long>(std::ceil(top / PINC - 1e-4f)));
+  long long m = IntegerPartWithin(std::ceil(top / PINC - 1e-4f), 1, std::numeric_limits<int>::max());
   for (; static_cast<float>(m) * PINC <= bound + kLengthTolerance; ++m) {
     const float L = static_cast<float>(m) * PINC;
     if (L < s.L[0] - kLengthTolerance) continue;

@@ -10,6 +10,8 @@
 namespace tvx {
 namespace {
 
+constexpr int kFreeNonFiniteWidth = 3;  // a free-format item that is not a finite number
+
 std::string Stars(int w) { return std::string(w > 0 ? w : 0, '*'); }
 
 std::string RightAlign(const std::string& s, int w) {
@@ -168,12 +170,13 @@ bool RoundedScientific(double v, int d, DecimalDigits& out) {
   return static_cast<int>(out.digits.size()) == d;
 }
 
-std::string NonFinite(double value, int w) {
-  if (std::isnan(value)) return w >= 3 ? RightAlign("NaN", w) : Stars(w);
-  const bool neg = std::signbit(value);
-  std::string s = neg ? "-Infinity" : "Infinity";
-  if (static_cast<int>(s.size()) > w) s = neg ? "-Inf" : "Inf";
-  return RightAlign(s, w);
+long long gNonFiniteFields = 0;
+
+// A value that is not a finite number has no digits to print: its field is filled with
+// asterisks, as a value too wide for it is, and the count tells the run that it happened.
+std::string NonFinite(int w) {
+  ++gNonFiniteFields;
+  return Stars(w);
 }
 
 }  // namespace
@@ -185,7 +188,7 @@ std::string FormatI(long long value, int w) {
 std::string FormatF(double value, int w, int d) {
   if (w <= 0) return std::string();
   if (d < 0) d = 0;
-  if (!std::isfinite(value)) return NonFinite(value, w);
+  if (!std::isfinite(value)) return NonFinite(w);
   const bool neg = std::signbit(value);
   std::string intPart;
   std::string frac(d, '0');
@@ -226,8 +229,8 @@ std::string FormatF(double value, int w, int d) {
 
 std::string FormatE(double value, int w, int d) {
   if (w <= 0) return std::string();
+  if (!std::isfinite(value)) return NonFinite(w);
   if (d < 1) return Stars(w);
-  if (!std::isfinite(value)) return NonFinite(value, w);
   const bool neg = std::signbit(value);
   std::string mant(d, '0');
   int x = 0;
@@ -272,7 +275,7 @@ std::string TrimTrailingBlanks(const std::string& text) {
 }
 
 std::string FreeReal(float value) {
-  if (!std::isfinite(value)) return value != value ? "NaN" : (value < 0 ? "-Infinity" : "Infinity");
+  if (!std::isfinite(value)) return NonFinite(kFreeNonFiniteWidth);
   char buf[64];
   auto res = std::to_chars(buf, buf + sizeof buf, value);
   std::string s(buf, res.ptr);
@@ -280,6 +283,9 @@ std::string FreeReal(float value) {
     if (c == 'e') c = 'E';
   return s;
 }
+
+long long NonFiniteFieldCount() { return gNonFiniteFields; }
+void ResetNonFiniteFieldCount() { gNonFiniteFields = 0; }
 
 Record& Record::X(int n) {
   if (n > 0) fText.append(n, ' ');

@@ -10,7 +10,9 @@
 //   Aw     text in w columns             -> A(w, text)
 //   /      end of record                 -> one Record per line
 //   k(...) repetition                    -> a loop in the caller
-// A value too wide for its field prints as w asterisks. Rounding is round half away from
+// A value too wide for its field prints as w asterisks, and so does a value that is not a
+// finite number (NaN or an infinity; three asterisks for a free-format item), which is also
+// counted: a run that has printed one has lost a result (NonFiniteFieldCount). Rounding is round half away from
 // zero on the exact binary value, as a Fortran run-time library does with ROUND=COMPATIBLE;
 // a negative value (also one that rounds to zero, and a negative zero) keeps its minus sign.
 #pragma once
@@ -34,6 +36,12 @@ std::string TrimTrailingBlanks(const std::string& text);
 // Free (list-directed) form of a real: the shortest text that reads back as the same
 // single-precision value, "." as decimal point, "E" for the exponent.
 std::string FreeReal(float value);
+
+// Fields printed for values that are not finite numbers, since the last reset. The engine
+// keeps its state process-wide and runs one analysis at a time; a run resets the count when
+// it starts and tests it after every case and before it closes its files.
+long long NonFiniteFieldCount();
+void ResetNonFiniteFieldCount();
 
 class Record {
  public:

@@ -82,6 +82,67 @@ Parse ParseInteger(std::string_view word, int& value) {
   return Parse::kOk;
 }
 
+// The kinds of quantity of the problem's values: whether a negative value has a meaning and
+// the largest magnitude the analysis takes. The bounds are numbers in the file's own units,
+// the same in both unit systems: far beyond any drilled shaft in feet or metres, pounds or
+// kilonewtons, and low enough that the areas, volumes, capacities and load-settlement
+// products formed from them stay within single precision.
+enum class Quantity {
+  kLength,      // lengths, depths, thicknesses, diameters, slump, settlements
+  kIncrement,   // output, length and diameter increments (one not positive is replaced)
+  kUnitWeight,  // pcf / kN/m3
+  kStrength,    // strengths, psf / kPa
+  kSideLimit,   // maximum side friction: 0 (or below 5e-8 tsf) is no limit
+  kEndBearing,  // maximum end bearing: 0 is no limit, a negative value a fixed end bearing
+  kModulus,     // psi / kPa
+  kLoad,        // tons / kN
+  kBlowCount,
+  kAngle,       // degrees
+  kFactor,      // ratios, coefficients, factors of safety and resistance
+  kPercent,
+};
+
+struct QuantityRule {
+  float lowest;
+  float largest;
+  const char* what;  // the kind's name in a message
+};
+
+constexpr float kLargestLength = 1e5f;
+constexpr float kLargestUnitWeight = 1e4f;
+constexpr float kLargestStress = 1e12f;
+constexpr float kLargestLimit = 1e30f;  // a limit above every stress limits nothing
+constexpr float kLargestModulus = 1e12f;
+constexpr float kLargestLoad = 1e8f;
+constexpr float kLargestBlowCount = 1e4f;
+constexpr float kLargestAngle = 360.0f;
+constexpr float kLargestFactor = 1e3f;
+
+QuantityRule RuleOf(Quantity q) {
+  switch (q) {
+    case Quantity::kLength: return {0.0f, kLargestLength, "LENGTH"};
+    case Quantity::kIncrement: return {-kLargestLength, kLargestLength, "INCREMENT"};
+    case Quantity::kUnitWeight: return {0.0f, kLargestUnitWeight, "UNIT WEIGHT"};
+    case Quantity::kStrength: return {0.0f, kLargestStress, "STRENGTH"};
+    case Quantity::kSideLimit: return {-kLargestLimit, kLargestLimit, "SIDE FRICTION LIMIT"};
+    case Quantity::kEndBearing: return {-kLargestStress, kLargestLimit, "END BEARING"};
+    case Quantity::kModulus: return {0.0f, kLargestModulus, "MODULUS"};
+    case Quantity::kLoad: return {-kLargestLoad, kLargestLoad, "LOAD"};
+    case Quantity::kBlowCount: return {0.0f, kLargestBlowCount, "BLOW COUNT"};
+    case Quantity::kAngle: return {-kLargestAngle, kLargestAngle, "ANGLE"};
+    case Quantity::kFactor: return {-kLargestFactor, kLargestFactor, "FACTOR"};
+    case Quantity::kPercent: return {0.0f, 100.0f, "PERCENTAGE"};
+  }
+  return {0.0f, 0.0f, ""};
+}
+
+// An item of a record with a physical meaning: its name as the input and the report call it
+// and its kind of quantity.
+struct ItemRule {
+  const char* name;
+  Quantity quantity;
+};
+
 // Reads the records one line at a time and keeps what an error message needs.
 class RecordReader {
  public:
@@ -123,6 +184,21 @@ class RecordReader {
     return Fail(ItemText(item) + "A NUMBER WAS EXPECTED, FOUND " + Quoted(w) + ".");
   }
 
+  // Item `item` (1-based) as a real that must lie within the bounds of its kind.
+  bool Value(int item, float& value, const ItemRule& rule) {
+    if (!Real(item, value)) return false;
+    const QuantityRule q = RuleOf(rule.quantity);
+    const std::string named = ItemText(item, rule.name) + Num(value);
+    if (value < q.lowest) {
+      if (q.lowest == 0.0f)
+        return Refuse(named + " IS NEGATIVE; A " + q.what + " CANNOT BE NEGATIVE.");
+      return Refuse(named + " IS BELOW " + Num(q.lowest) + ", THE LOWEST " + q.what + " THE ANALYSIS TAKES.");
+    }
+    if (value > q.largest)
+      return Refuse(named + " IS ABOVE " + Num(q.largest) + ", THE LARGEST " + q.what + " THE ANALYSIS TAKES.");
+    return true;
+  }
+
   // Item `item` (1-based) as an integer written without a fraction.
   bool Integer(int item, int& value) {
     if (!Need(item)) return false;
@@ -142,11 +218,20 @@ class RecordReader {
     fError.line = fLineNo;
     fError.record = fName;
     fError.problem = problem;
+    fError.refused = false;
+    return false;
+  }
+
+  // A value read as a number but outside what the analysis takes.
+  bool Refuse(const std::string& problem) {
+    Fail(problem);
+    fError.refused = true;
     return false;
   }
 
  private:
   static std::string ItemText(int item) { return "ITEM " + Num(item) + ": "; }
+  static std::string ItemText(int item, const char* name) { return "ITEM " + Num(item) + ", " + name + " = "; }
 
   void Split() {
     fWords.clear();
@@ -175,30 +260,69 @@ enum class ItemKind { kValue, kPlaceholder, kInterfaceCondition };
 struct LayerItem {
   ItemKind kind;
   EndValues LayerEntry::*field;
+  ItemRule rule;
 };
 
-constexpr LayerItem V(EndValues LayerEntry::*f) { return {ItemKind::kValue, f}; }
-constexpr LayerItem kPlaceholder{ItemKind::kPlaceholder, nullptr};
-constexpr LayerItem kIcond{ItemKind::kInterfaceCondition, nullptr};
+constexpr LayerItem V(EndValues LayerEntry::*f, const char* name, Quantity q) {
+  return {ItemKind::kValue, f, {name, q}};
+}
+constexpr LayerItem kPlaceholder{ItemKind::kPlaceholder, nullptr, {"", Quantity::kFactor}};
+constexpr LayerItem kIcond{ItemKind::kInterfaceCondition, nullptr, {"INTERFACE CONDITION", Quantity::kFactor}};
+
+using Q = Quantity;
+constexpr LayerItem kUnitWeightItem = V(&LayerEntry::GAMMA, "TOTAL UNIT WEIGHT", Q::kUnitWeight);
+constexpr LayerItem kBlowsItem = V(&LayerEntry::BLOWS, "BLOW COUNT", Q::kBlowCount);
+constexpr LayerItem kSideLimitItem = V(&LayerEntry::TRANLM, "MAXIMUM SIDE FRICTION", Q::kSideLimit);
+constexpr LayerItem kEndBearingItem = V(&LayerEntry::QMAX, "MAXIMUM END BEARING", Q::kEndBearing);
+constexpr LayerItem kSocketItem = V(&LayerEntry::BDS, "SOCKET DIAMETER", Q::kLength);
+constexpr LayerItem kRockStrengthItem = V(&LayerEntry::QUR, "ROCK COMPRESSIVE STRENGTH", Q::kStrength);
+constexpr LayerItem kRqdItem = V(&LayerEntry::RQD, "RQD", Q::kPercent);
 
 // The items of a parameter line, without the two LRFD factors that close it.
-const LayerItem kSandLine[] = {kPlaceholder, V(&LayerEntry::GAMMA),  V(&LayerEntry::PHI),
-                               V(&LayerEntry::IANG), V(&LayerEntry::BLOWS), V(&LayerEntry::TRANLM),
-                               V(&LayerEntry::QMAX)};
-const LayerItem kClayLine[] = {V(&LayerEntry::NC),    V(&LayerEntry::GAMMA),  kPlaceholder,
-                               V(&LayerEntry::CU),    V(&LayerEntry::BLOWS), V(&LayerEntry::TRANLM),
-                               V(&LayerEntry::QMAX)};
-const LayerItem kStrongRockLine[] = {V(&LayerEntry::QUR),    V(&LayerEntry::QUCON), V(&LayerEntry::CS),
-                                     V(&LayerEntry::DISCT),  V(&LayerEntry::BDS),   V(&LayerEntry::TRANLM),
-                                     V(&LayerEntry::EL),     V(&LayerEntry::RQD),   V(&LayerEntry::QMAX)};
-const LayerItem kWeakRockLine[] = {V(&LayerEntry::QUR),    kIcond,              V(&LayerEntry::SLUMP),
-                                   V(&LayerEntry::PHIRC),  V(&LayerEntry::BDS), V(&LayerEntry::TRANLM),
-                                   V(&LayerEntry::EL),     V(&LayerEntry::RQD), V(&LayerEntry::QMAX)};
-const LayerItem kDecomposedRockLine[] = {V(&LayerEntry::GAMMA), V(&LayerEntry::BLOWS),  V(&LayerEntry::POISSON),
-                                         V(&LayerEntry::EL),    V(&LayerEntry::BDS),    V(&LayerEntry::TRANLM),
-                                         V(&LayerEntry::QMAX)};
-const LayerItem kGravelLine[] = {V(&LayerEntry::GAMMA), V(&LayerEntry::BLOWS), V(&LayerEntry::BETA),
-                                 V(&LayerEntry::TRANLM), V(&LayerEntry::QMAX)};
+const LayerItem kSandLine[] = {kPlaceholder,
+                               kUnitWeightItem,
+                               V(&LayerEntry::PHI, "FRICTION ANGLE", Q::kAngle),
+                               V(&LayerEntry::IANG, "INTERFACE FRICTION ANGLE", Q::kAngle),
+                               kBlowsItem,
+                               kSideLimitItem,
+                               kEndBearingItem};
+const LayerItem kClayLine[] = {V(&LayerEntry::NC, "BEARING CAPACITY COEFFICIENT NC", Q::kFactor),
+                               kUnitWeightItem,
+                               kPlaceholder,
+                               V(&LayerEntry::CU, "COHESION", Q::kStrength),
+                               kBlowsItem,
+                               kSideLimitItem,
+                               kEndBearingItem};
+const LayerItem kStrongRockLine[] = {kRockStrengthItem,
+                                     V(&LayerEntry::QUCON, "CONCRETE COMPRESSIVE STRENGTH", Q::kStrength),
+                                     V(&LayerEntry::CS, "DISCONTINUITY SPACING", Q::kLength),
+                                     V(&LayerEntry::DISCT, "DISCONTINUITY THICKNESS", Q::kLength),
+                                     kSocketItem,
+                                     kSideLimitItem,
+                                     V(&LayerEntry::EL, "ELASTIC MODULUS", Q::kModulus),
+                                     kRqdItem,
+                                     kEndBearingItem};
+const LayerItem kWeakRockLine[] = {kRockStrengthItem,
+                                   kIcond,
+                                   V(&LayerEntry::SLUMP, "CONCRETE SLUMP", Q::kLength),
+                                   V(&LayerEntry::PHIRC, "INTERFACE FRICTION ANGLE", Q::kAngle),
+                                   kSocketItem,
+                                   kSideLimitItem,
+                                   V(&LayerEntry::EL, "ELASTIC MODULUS OF THE ROCK CORE", Q::kModulus),
+                                   kRqdItem,
+                                   kEndBearingItem};
+const LayerItem kDecomposedRockLine[] = {kUnitWeightItem,
+                                         kBlowsItem,
+                                         V(&LayerEntry::POISSON, "POISSON'S RATIO", Q::kFactor),
+                                         V(&LayerEntry::EL, "YOUNG'S MODULUS", Q::kModulus),
+                                         kSocketItem,
+                                         kSideLimitItem,
+                                         kEndBearingItem};
+const LayerItem kGravelLine[] = {kUnitWeightItem, kBlowsItem, V(&LayerEntry::BETA, "BETA", Q::kFactor),
+                                 kSideLimitItem, kEndBearingItem};
+
+const ItemRule kLrfdSideRule{"LRFD RESISTANCE FACTOR (SIDE FRICTION)", Q::kFactor};
+const ItemRule kLrfdTipRule{"LRFD RESISTANCE FACTOR (TIP RESISTANCE)", Q::kFactor};
 
 struct LineLayout {
   const LayerItem* items;
@@ -236,6 +360,15 @@ static_assert(sizeof(kWeakRockLine) / sizeof(LayerItem) + kLrfdItems == kWeakRoc
 static_assert(sizeof(kDecomposedRockLine) / sizeof(LayerItem) + kLrfdItems == kDecomposedRockItems);
 static_assert(sizeof(kGravelLine) / sizeof(LayerItem) + kLrfdItems == kGravelItems);
 
+// The coefficient of a sand side-friction method, as the report names it.
+const char* CoefficientName(int sandMethod) {
+  switch (sandMethod) {
+    case kKoMethod: return "LATERAL EARTH-PRESSURE COEFFICIENT KO";
+    case kBetaMethod: return "SKIN FRICTION COEFFICIENT BETA";
+    default: return "PRECONSOLIDATION STRESS EXPONENT M";
+  }
+}
+
 std::string LayerName(int layerNo, const char* what) {
   return "LAYER " + Num(layerNo) + ", " + what;
 }
@@ -250,7 +383,7 @@ bool ReadParameterLine(RecordReader& r, LayerEntry& layer, bool atTop) {
     switch (it.kind) {
       case ItemKind::kValue: {
         EndValues& ends = layer.*(it.field);
-        if (!r.Real(item, atTop ? ends.top : ends.bot)) return false;
+        if (!r.Value(item, atTop ? ends.top : ends.bot, it.rule)) return false;
         break;
       }
       case ItemKind::kPlaceholder: {
@@ -268,7 +401,8 @@ bool ReadParameterLine(RecordReader& r, LayerEntry& layer, bool atTop) {
   }
   // A line with the LRFD factors sets the layer's factors; the bottom line's win.
   if (r.Count() >= layout.count + kLrfdItems) {
-    if (!r.Real(layout.count + 1, layer.FLRFDS) || !r.Real(layout.count + 2, layer.FLRFDB)) return false;
+    if (!r.Value(layout.count + 1, layer.FLRFDS, kLrfdSideRule) || !r.Value(layout.count + 2, layer.FLRFDB, kLrfdTipRule))
+      return false;
   }
   return true;
 }
@@ -294,7 +428,7 @@ bool ReadLayer(RecordReader& r, ProblemRecord& p, int layerNo) {
     return r.Fail("THE LAYER BOTTOM " + Num(layer.XBOT) + " MUST BE DEEPER THAN ITS TOP " + Num(layer.XTOP) + ".");
   const float depthFt = p.IsSI() ? layer.XBOT * kFtPerM : layer.XBOT;
   if (depthFt > kMaxProfileDepth)
-    return r.Fail("THE LAYER BOTTOM LIES DEEPER THAN " + Num(kMaxProfileDepth) + " FT (" +
+    return r.Refuse("THE LAYER BOTTOM LIES DEEPER THAN " + Num(kMaxProfileDepth) + " FT (" +
                   Trimmed(FormatF(kMaxProfileDepth / kFtPerM, 10, 1)) + " M), THE DEEPEST PROFILE ANALYSED.");
 
   if (!r.Next(LayerName(layerNo, "VALUES AT THE TOP")) || !ReadParameterLine(r, layer, true)) return false;
@@ -307,12 +441,14 @@ bool ReadLayer(RecordReader& r, ProblemRecord& p, int layerNo) {
     if (layer.sandMethod < kKoMethod || layer.sandMethod > kKulhawyChenMethod)
       return r.Fail("THE SIDE FRICTION METHOD MUST BE 1, 2 OR 3, FOUND " +
                     Num(layer.sandMethod) + ".");
+    const ItemRule rule{CoefficientName(layer.sandMethod), Q::kFactor};
     if (!r.Next(LayerName(layerNo, "METHOD COEFFICIENT AT THE TOP AND BOTTOM")) || !r.Need(2) ||
-        !r.Real(1, coefficient.top) || !r.Real(2, coefficient.bot))
+        !r.Value(1, coefficient.top, rule) || !r.Value(2, coefficient.bot, rule))
       return false;
   } else if (IsCohesive(layer.KSOIL)) {
+    const ItemRule rule{"ALPHA FACTOR", Q::kFactor};
     if (!r.Next(LayerName(layerNo, "ALPHA AT THE TOP AND BOTTOM")) || !r.Need(2) ||
-        !r.Real(1, layer.ALPHA.top) || !r.Real(2, layer.ALPHA.bot))
+        !r.Value(1, layer.ALPHA.top, rule) || !r.Value(2, layer.ALPHA.bot, rule))
       return false;
   }
 
@@ -330,6 +466,27 @@ bool ReadLayer(RecordReader& r, ProblemRecord& p, int layerNo) {
   }
   return true;
 }
+
+// The control, shaft and profile items.
+const ItemRule kUpliftReductionRule{"REDUCTION FACTOR FOR UPLIFT FRICTION", Q::kFactor};
+const ItemRule kOutputIncrementRule{"OUTPUT INCREMENT", Q::kIncrement};
+const ItemRule kMinDiameterRule{"MINIMUM SHAFT DIAMETER", Q::kLength};
+const ItemRule kMaxDiameterRule{"MAXIMUM SHAFT DIAMETER", Q::kLength};
+const ItemRule kBellRatioRule{"RATIO BASE/SHAFT DIAMETER", Q::kFactor};
+const ItemRule kBellAngleRule{"ANGLE OF BELL", Q::kAngle};
+const ItemRule kTopPortionRule{"IGNORED TOP PORTION", Q::kLength};
+const ItemRule kBottomPortionRule{"IGNORED BOTTOM PORTION", Q::kLength};
+const ItemRule kShaftModulusRule{"ELASTIC MODULUS, Ec", Q::kModulus};
+const ItemRule kWaterTableRule{"WATER TABLE DEPTH", Q::kLength};
+const ItemRule kDesignLoadRule{"DESIGN LOAD", Q::kLoad};
+const ItemRule kShaftLengthRule{"SHAFT LENGTH", Q::kLength};
+const ItemRule kSideSafetyRule{"FACTOR OF SAFETY ON SIDE FRICTION", Q::kFactor};
+const ItemRule kBaseSafetyRule{"FACTOR OF SAFETY ON BASE CAPACITY", Q::kFactor};
+const ItemRule kMinLengthRule{"MINIMUM SHAFT LENGTH", Q::kLength};
+const ItemRule kLengthIncrementRule{"SHAFT LENGTH INCREMENT", Q::kIncrement};
+const ItemRule kDiameterIncrementRule{"DIAMETER INCREMENT", Q::kIncrement};
+const ItemRule kChartSettlementRule{"CHART SETTLEMENT", Q::kLength};
+const ItemRule kTzDepthRule{"T-Z CURVE DEPTH", Q::kLength};
 
 // Fills a zero length range: a fraction of the longest length, a default step, and no
 // length shorter than six diameters plus the portions without side resistance.
@@ -361,7 +518,8 @@ bool ReadProblemInput(LineSource& source, ProblemRecord& p, InputError& error) {
   p.UNITS = p.IUNIT == 2 ? "SI" : "EN";
 
   if (!r.Next("COMPUTATION OPTIONS") || !r.Need(10)) return false;
-  if (!r.Integer(1, p.METHOD) || !r.Integer(2, p.KCYCL) || !r.Real(3, p.RCYCL) || !r.Real(4, p.PINC) ||
+  if (!r.Integer(1, p.METHOD) || !r.Integer(2, p.KCYCL) || !r.Value(3, p.RCYCL, kUpliftReductionRule) ||
+      !r.Value(4, p.PINC, kOutputIncrementRule) ||
       !r.Integer(5, p.IMOD) || !r.Integer(6, p.NLRFD) || !r.Integer(7, p.IPENT) || !r.Integer(8, p.ICHART) ||
       !r.Integer(9, p.UseElevation) || !r.Real(10, p.ValElevation))
     return false;
@@ -372,17 +530,20 @@ bool ReadProblemInput(LineSource& source, ProblemRecord& p, InputError& error) {
                   Num(p.METHOD) + ".");
 
   if (!r.Next("SHAFT DIAMETERS, BELL, IGNORED PORTIONS AND MODULUS") || !r.Need(7)) return false;
-  if (!r.Real(1, p.DSTART) || !r.Real(2, p.DIALIM) || !r.Real(3, p.RATIO) || !r.Real(4, p.BELANGL) ||
-      !r.Real(5, p.TOPLENG) || !r.Real(6, p.BS) || !r.Real(7, p.Ec))
+  if (!r.Value(1, p.DSTART, kMinDiameterRule) || !r.Value(2, p.DIALIM, kMaxDiameterRule) ||
+      !r.Value(3, p.RATIO, kBellRatioRule) || !r.Value(4, p.BELANGL, kBellAngleRule) ||
+      !r.Value(5, p.TOPLENG, kTopPortionRule) || !r.Value(6, p.BS, kBottomPortionRule) ||
+      !r.Value(7, p.Ec, kShaftModulusRule))
     return false;
-  if (!(p.DSTART > 0.0f)) return r.Fail("THE MINIMUM SHAFT DIAMETER MUST BE GREATER THAN ZERO.");
+  if (!(p.DSTART > 0.0f)) return r.Refuse("THE MINIMUM SHAFT DIAMETER MUST BE GREATER THAN ZERO.");
   p.EcInput = p.Ec;
 
   if (!r.Next("NUMBER OF LAYERS, WATER TABLE, DESIGN LOAD OR DEPTH, FACTORS OF SAFETY") || !r.Need(5)) return false;
   float third = 0.0f;
   int layers = 0;
-  if (!r.Integer(1, layers) || !r.Real(2, p.WTD) || !r.Real(3, third) || !r.Real(4, p.FST) ||
-      !r.Real(5, p.FSB))
+  if (!r.Integer(1, layers) || !r.Value(2, p.WTD, kWaterTableRule) ||
+      !r.Value(3, third, p.METHOD == 1 ? kDesignLoadRule : kShaftLengthRule) ||
+      !r.Value(4, p.FST, kSideSafetyRule) || !r.Value(5, p.FSB, kBaseSafetyRule))
     return false;
   if (layers < 1 || layers > kMaxLayers)
     return r.Fail("THE NUMBER OF LAYERS MUST BE 1 TO " + Num(kMaxLayers) + ", FOUND " +
@@ -392,12 +553,15 @@ bool ReadProblemInput(LineSource& source, ProblemRecord& p, InputError& error) {
   else p.DGH = third;
 
   if (p.IPENT >= 1) {
-    if (!r.Next("SHAFT LENGTH RANGE") || !r.Need(2) || !r.Real(1, p.PDMIN) || !r.Real(2, p.PDINCR)) return false;
+    if (!r.Next("SHAFT LENGTH RANGE") || !r.Need(2) || !r.Value(1, p.PDMIN, kMinLengthRule) ||
+        !r.Value(2, p.PDINCR, kLengthIncrementRule))
+      return false;
     CompleteLengthRange(p, third, 0.7f);
   }
   if (p.ICHART >= 1) {
-    if (!r.Next("DESIGN CHART LENGTHS AND DIAMETERS") || !r.Need(4) || !r.Real(1, p.PDMIN) ||
-        !r.Real(2, p.PDINCR) || !r.Real(3, p.DIAMINCR) || !r.Integer(4, p.NPOINTPD))
+    if (!r.Next("DESIGN CHART LENGTHS AND DIAMETERS") || !r.Need(4) || !r.Value(1, p.PDMIN, kMinLengthRule) ||
+        !r.Value(2, p.PDINCR, kLengthIncrementRule) || !r.Value(3, p.DIAMINCR, kDiameterIncrementRule) ||
+        !r.Integer(4, p.NPOINTPD))
       return false;
     if (p.NPOINTPD < 0 || p.NPOINTPD > kMaxChartSettlements) {
       const int found = p.NPOINTPD;
@@ -410,7 +574,7 @@ bool ReadProblemInput(LineSource& source, ProblemRecord& p, InputError& error) {
     CompleteLengthRange(p, third, 0.3f);
     if (!r.Next("DESIGN CHART SETTLEMENTS") || !r.Need(p.NPOINTPD)) return false;
     for (int k = 1; k <= p.NPOINTPD; ++k)
-      if (!r.Real(k, p.PDSETT[k])) return false;
+      if (!r.Value(k, p.PDSETT[k], kChartSettlementRule)) return false;
   }
 
   for (int i = 1; i <= layers; ++i)
@@ -426,7 +590,7 @@ bool ReadProblemInput(LineSource& source, ProblemRecord& p, InputError& error) {
                     ", FOUND " + Num(found) + ".");
     }
     for (int k = 1; k <= p.NTZDEP; ++k)
-      if (!r.Next("T-Z CURVE DEPTH " + Num(k)) || !r.Need(1) || !r.Real(1, p.TZDEP[k]))
+      if (!r.Next("T-Z CURVE DEPTH " + Num(k)) || !r.Need(1) || !r.Value(1, p.TZDEP[k], kTzDepthRule))
         return false;
   }
   return true;

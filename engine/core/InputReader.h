@@ -9,7 +9,14 @@
 // Anything else that does not fit (a word that is not a number, an integer item written
 // with a fraction, a missing record or item, a count outside its table, an unknown layer
 // type, a layer bottom not below its top) stops the reading at that record and is described
-// in an InputError naming the line.
+// in an InputError naming the line. So does a value that no problem has: a negative length,
+// depth, diameter, unit weight, strength, modulus, blow count or RQD, or a magnitude beyond
+// the bound of its kind of quantity (a length of 1e5 ft or m, a unit weight of 1e4, a stress
+// or modulus of 1e12, a load of 1e8, a blow count of 1e4, an angle of 360 degrees, a factor
+// of 1e3); the error then names the item and the value and is marked as refused. Negative
+// values that the rules give a meaning stay: a negative maximum end bearing (a fixed unit
+// end bearing), maximum side friction (no limit), increment (replaced), bell ratio
+// (straight shaft), friction angle or coefficient (estimated like zero), load or factor.
 #pragma once
 
 #include <string>
@@ -24,6 +31,7 @@ struct InputError {
   int line = 0;         // 1-based line number of the record that could not be read
   std::string record;   // what the record holds, e.g. "LAYER 2, VALUES AT THE TOP"
   std::string problem;  // what is wrong with it
+  bool refused = false; // the record was read, but a value lies outside what the analysis takes
 };
 
 // A sequence of text lines, each without its line end.

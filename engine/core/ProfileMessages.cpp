@@ -22,9 +22,19 @@ void WriteBlock(CapacityState& state, std::initializer_list<int> units, int empt
 
 void WriteInputError(CapacityState& state, const InputError& error) {
   WriteBlock(state, {kUnitReport, kUnitRunNotes, kUnitConsole}, 1,
-             {kErrorBanner, "THE INPUT FILE COULD NOT BE READ AT LINE " + std::to_string(error.line) + ",",
+             {kErrorBanner,
+              (error.refused ? "THE INPUT FILE HOLDS A VALUE THE ANALYSIS CANNOT TAKE AT LINE "
+                             : "THE INPUT FILE COULD NOT BE READ AT LINE ") +
+                  std::to_string(error.line) + ",",
               "THE RECORD OF " + error.record + ":", error.problem,
               "NO ANALYSIS WAS MADE. PLEASE CORRECT THE INPUT FILE."});
+}
+
+void WriteValueNotFinite(CapacityState& state) {
+  WriteBlock(state, {kUnitReport, kUnitRunNotes, kUnitConsole}, 1,
+             {kErrorBanner, "A COMPUTED VALUE IS NOT A FINITE NUMBER: THE ANALYSIS STOPS.",
+              "THE FIELDS OF SUCH VALUES ARE FILLED WITH ASTERISKS, AND THE RESULTS",
+              "OF THE RUN CANNOT BE USED. PLEASE CHECK THE VALUES OF THE PROBLEM."});
 }
 
 void WriteTwoDiameterWarning(CapacityState& state) {

@@ -107,7 +107,7 @@ RockStepResult StrongRockResistance(const RockStepInput& step, const ResistanceL
   }
   r.replacesBase = true;
   r.Ab = kQuarterPiAsTabulated * B * B;
-  r.N2D = static_cast<int>(std::min(2.0f * B, 1.0e6f));  // int(2 sqrt(Ab / 0.7854))
+  r.N2D = TwoDiameterPoints(B);  // int(2 sqrt(Ab / 0.7854))
 
   if (step.KSOIL == kStrongRock && r.qu <= kEndBearingOnlyPsf) return r;  // side resistance only
   const float s = step.CS;

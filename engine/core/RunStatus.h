@@ -12,7 +12,9 @@ enum RunStatus : int {
   kStatusNeedAnotherLayer = 7,     // the profile is too short for the design load
   kStatusRunFileListUnreadable = 8,  // names.dat missing, short, or a line unreadable
   kStatusFileOpenFailed = 9,       // a file of the run-file list could not be opened
-  kStatusInputUnreadable = 10,     // the problem input file is malformed or truncated
+  kStatusInputUnreadable = 10,     // the problem input file is malformed or truncated, or holds
+                                   // a value outside what the analysis takes
+  kStatusNotFinite = 11,           // a computed value is not a finite number (printed as asterisks)
   kStatusInternalError = 99,       // an unexpected failure inside the engine (no result)
 };
 

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "Constants.h"
+#include "WholeNumbers.h"
 
 namespace tvx {
 namespace {
@@ -29,7 +31,7 @@ float EffectiveStress(const ProblemRecord& p, float z) {
   if (last < 2 || !(z >= 1.0f)) return 0.0f;
   // Slices wholly below the last layer add nothing, so none beyond it is visited.
   const float deepest = std::floor(p.layer[last].XBOT) + 2.0f;
-  const int n = static_cast<int>(z < deepest ? z : deepest);
+  const int n = IntegerPartWithin(z < deepest ? z : deepest, 0, std::numeric_limits<int>::max());
 
   float sigma = 0.0f;
   int cur = 2;

@@ -11,6 +11,7 @@
 #include "ProblemRecord.h"
 #include "Constants.h"
 #include "UnitTable.h"
+#include "WholeNumbers.h"
 
 namespace tvx {
 
@@ -30,6 +31,12 @@ float UpliftSideFactor(const ResistanceLoading& loading);
 
 // Unit side resistance f (tsf) limited to TRANLM (psf) when TRANLM / 2000 exceeds 5e-8.
 float LimitToMaximumTransfer(float f, float TRANLMpsf);
+
+// N2D for a tip of diameter Db (ft): the one-foot points of the two-diameter zone below it,
+// the integer part of 2 Db, at most a million (a zone far deeper than any profile); a
+// diameter that is not a positive finite number has no zone.
+constexpr int kMostTwoDiameterPoints = 1000000;
+constexpr int TwoDiameterPoints(float Db) { return IntegerPartWithin(2.0f * Db, 0, kMostTwoDiameterPoints); }
 
 // A rule result that is not a finite non-negative number counts as no resistance.
 float NonNegativeFinite(float v);

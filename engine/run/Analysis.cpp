@@ -4,6 +4,7 @@
 
 #include "CaseSettlement.h"
 #include "DesignCharts.h"
+#include "Format.h"
 #include "InputConversion.h"
 #include "InputEcho.h"
 #include "InputReader.h"
@@ -55,6 +56,12 @@ void FinishAnalysis(SettlementState& state, int status) {
   WriteDesignCharts(state);
 }
 
+int StopOnNonFiniteValue(SettlementState& state, int status) {
+  if (status == kStatusNotFinite || NonFiniteFieldCount() == 0) return status;
+  WriteValueNotFinite(state);
+  return status == kStatusNormal ? kStatusNotFinite : status;
+}
+
 void RunAnalysis(EngineState& state, int& status) {
   UnitLineSource input(state.units, kUnitInput);
   InputError error;
@@ -65,7 +72,8 @@ void RunAnalysis(EngineState& state, int& status) {
   }
   PrepareProblem(state);
   SearchDesign(state, [&state](const CasePlan& plan, const CaseOutcome& outcome) {
-    return SettleAnalysedCase(state, plan, outcome);
+    const int settled = SettleAnalysedCase(state, plan, outcome);
+    return settled != kStatusNormal ? settled : StopOnNonFiniteValue(state, settled);
   }, status);
 }
 

@@ -27,4 +27,10 @@ int SettleAnalysedCase(SettlementState& state, const CasePlan& plan, const CaseO
 // the run went through (status 0), the note on weak rock and the design charts.
 void FinishAnalysis(SettlementState& state, int status);
 
+// The last guard of the results: once a value that is not a finite number has been printed
+// (as asterisks, Format.h) the message block goes to the report and the run notes, and a run
+// still at status 0 ends with kStatusNotFinite. A run stopped for another reason keeps its
+// status. Returns the status.
+int StopOnNonFiniteValue(SettlementState& state, int status);
+
 }  // namespace tvx

@@ -164,6 +164,7 @@ void MergeScratchFile(EngineState& state, const std::string& path, int scratchUn
 
 void RunEngine(EngineState& state, int& status) {
   status = kStatusNormal;
+  ResetNonFiniteFieldCount();
   UnitTable& u = state.units;
 
   // Console lines go to standard output only when a console is asked for.
@@ -220,8 +221,9 @@ void RunEngine(EngineState& state, int& status) {
   FinishRun(state, status);
 }
 
-void FinishRun(EngineState& state, int status) {
+void FinishRun(EngineState& state, int& status) {
   FinishAnalysis(state, status);
+  status = StopOnNonFiniteValue(state, status);
   UnitTable& u = state.units;
   const RunFileNames& f = state.files;
   u.Close(kUnitQwList);

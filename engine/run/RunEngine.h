@@ -34,7 +34,8 @@ void MergeScratchFile(EngineState& state, const std::string& path, int scratchUn
 void RunEngine(EngineState& state, int& status);
 
 // The end of a run, also of one stopped early: the end of the analysis (FinishAnalysis), the
-// scratch files closed and appended to the curve-data and plot-data files, every file closed.
-void FinishRun(EngineState& state, int status);
+// guard against values that are not finite numbers (which may set the status), the scratch
+// files closed and appended to the curve-data and plot-data files, every file closed.
+void FinishRun(EngineState& state, int& status);
 
 }  // namespace tvx

@@ -6,6 +6,7 @@
 
 #include "Interpolation.h"
 #include "ProblemRecord.h"
+#include "WholeNumbers.h"
 
 namespace tvx {
 namespace {
@@ -57,7 +58,7 @@ float LookupSideLoadRatio(float m, SideLoadCurve curve, int pass) {
   if (!(m > 0.0f)) return row.front();
   const float u = m / kSideStep;
   if (u >= kSidePoints - 1) return row.back();
-  const int i = static_cast<int>(std::floor(u));
+  const int i = IntegerPartWithin(u, 0, kSidePoints - 2);
   return row[i] + (u - static_cast<float>(i)) * (row[i + 1] - row[i]);
 }
 

@@ -2,7 +2,8 @@
 // and the problem are written to a scratch folder and ITORVEX reads the problem, runs the
 // capacity analysis and the load-settlement computations and writes every result file.
 // A run must end with one of the engine's status values, write no NaN or infinity into its
-// files, and leave a plot-data file that the desktop program's reader takes whole.
+// files (a value that is not finite prints as asterisks and ends the run with its own
+// status), and leave a plot-data file that the desktop program's reader takes whole.
 //
 // The reader already bounds the profile (49 layers, 1000 ft); problems whose cases times
 // profile depth would take seconds per run are skipped, so the fuzzer spends its time on
@@ -115,6 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case tvx::kStatusTipBeyondProfile:
     case tvx::kStatusNeedAnotherLayer:
     case tvx::kStatusInputUnreadable:
+    case tvx::kStatusNotFinite:
       break;
     default:
       Fault("run status " + std::to_string(status));

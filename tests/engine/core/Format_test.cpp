@@ -94,12 +94,23 @@ TEST(FieldFormat, MatchesCompilerReferenceTable) {
   EXPECT_GT(checked, 1000);
 }
 
-TEST(FieldFormat, NonFiniteValuesNeverPrintDigits) {
+TEST(FieldFormat, NonFiniteValuesFillTheirFieldWithAsterisksAndAreCounted) {
   const double inf = std::numeric_limits<double>::infinity();
-  EXPECT_EQ(FormatF(inf, 9, 2), " Infinity");
-  EXPECT_EQ(FormatF(-inf, 5, 2), " -Inf");
-  EXPECT_EQ(FormatE(std::nan(""), 10, 3), "       NaN");
+  ResetNonFiniteFieldCount();
+  EXPECT_EQ(FormatF(inf, 9, 2), "*********");
+  EXPECT_EQ(FormatF(-inf, 5, 2), "*****");
+  EXPECT_EQ(FormatE(std::nan(""), 10, 3), "**********");
+  EXPECT_EQ(FormatE(-inf, 9, 0), "*********");
   EXPECT_EQ(FormatF(inf, 2, 0), "**");
+  EXPECT_EQ(FreeReal(std::numeric_limits<float>::quiet_NaN()), "***");
+  EXPECT_EQ(Record().X(1).F(6, 1, inf).E(10, 3, 2.5).str(), " ****** 0.250E+01");
+  EXPECT_EQ(NonFiniteFieldCount(), 7);
+  // A value merely too wide for its field is no lost result.
+  EXPECT_EQ(FormatF(1e9, 5, 1), "*****");
+  EXPECT_EQ(FormatE(1e300, 6, 2), "******");
+  EXPECT_EQ(NonFiniteFieldCount(), 7);
+  ResetNonFiniteFieldCount();
+  EXPECT_EQ(NonFiniteFieldCount(), 0);
 }
 
 TEST(TextField, PadsOnTheLeftAndCutsOnTheRight) {

@@ -395,6 +395,157 @@ INSTANTIATE_TEST_SUITE_P(
                 7, "ITEM 2: A WHOLE NUMBER"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// One layer of `layerLines` under the control records of kTwoLayers.
+Lines OneLayer(const Lines& layerLines) {
+  Lines l = Truncated(5);
+  l[4] = "1 8 40 2.5 3";
+  l.insert(l.end(), layerLines.begin(), layerLines.end());
+  return l;
+}
+
+// Values that no problem has: the record is read, the value refused, and the message names
+// the record (so the layer), the item and the value as written.
+struct RefusedCase {
+  const char* name;
+  Lines lines;
+  int line;
+  const char* record;  // part of the record's name
+  const char* problem;
+};
+
+class RefusedValue : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedValue, StopsTheReadingNamingTheItemAndTheValue) {
+  const RefusedCase& c = GetParam();
+  ProblemRecord p;
+  InputError e;
+  EXPECT_FALSE(ReadProblemText(Join(c.lines), p, e));
+  EXPECT_EQ(e.line, c.line) << e.problem;
+  EXPECT_NE(e.record.find(c.record), std::string::npos) << e.record;
+  EXPECT_NE(e.problem.find(c.problem), std::string::npos) << e.problem;
+  EXPECT_TRUE(e.refused);
+}
+
+const Lines kStrongRock = {"4 20", "200000 580000 2 0.01 3 0 1000000 80 0 1 1", "220000 580000 2 0.01 3 0 1100000 85 0 1 1"};
+const Lines kWeakRock = {"6 20", "50000 1 7 30 3.5 8000 500000 60 0 0.5 0.5", "50000 1 7 30 3.5 8000 500000 60 0 0.5 0.5"};
+const Lines kDecomposedRock = {"5 20", "20 40 0.3 150000 1.0 0 0 0.6 0.55", "21 60 0.3 200000 1.0 0 0 0.6 0.55"};
+
+Lines WithLayerLine(const Lines& layer, std::size_t i, const std::string& text) {
+  Lines l = layer;
+  l[i] = text;
+  return OneLayer(l);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, RefusedValue,
+    ::testing::Values(
+        RefusedCase{"NegativeUnitWeight", With(kTwoLayers, 7, "0.0 -115 30 28 10 500 40000 0.55 0.5"), 7,
+                    "LAYER 1, VALUES AT THE TOP", "ITEM 2, TOTAL UNIT WEIGHT = -115 IS NEGATIVE"},
+        RefusedCase{"NegativeBlowCount", With(kTwoLayers, 8, "0.0 118 32 0 -14 500 40000 0.6 0.45"), 8,
+                    "LAYER 1, VALUES AT THE BOTTOM", "ITEM 5, BLOW COUNT = -14 IS NEGATIVE"},
+        RefusedCase{"NegativeCohesion", With(kTwoLayers, 13, "8 122 0.0 -2500 5 0 -30000 0.5 0.35"), 13,
+                    "LAYER 2, VALUES AT THE BOTTOM", "ITEM 4, COHESION = -2500 IS NEGATIVE"},
+        RefusedCase{"NegativeMaximumDiameter", With(kTwoLayers, 4, "3 -4 2.5 30 1 1.5 3600000"), 4, "SHAFT",
+                    "ITEM 2, MAXIMUM SHAFT DIAMETER = -4 IS NEGATIVE"},
+        RefusedCase{"NegativeIgnoredTop", With(kTwoLayers, 4, "3 4 2.5 30 -1 1.5 3600000"), 4, "SHAFT",
+                    "IGNORED TOP PORTION = -1 IS NEGATIVE"},
+        RefusedCase{"NegativeShaftModulus", With(kTwoLayers, 4, "3 4 2.5 30 1 1.5 -3600000"), 4, "SHAFT",
+                    "ELASTIC MODULUS, Ec = -3600000 IS NEGATIVE"},
+        RefusedCase{"NegativeWaterTable", With(kTwoLayers, 5, "2 -8 40 2.5 3"), 5, "WATER TABLE",
+                    "WATER TABLE DEPTH = -8 IS NEGATIVE"},
+        RefusedCase{"NegativeShaftLength", With(kTwoLayers, 5, "2 8 -40 2.5 3"), 5, "DESIGN LOAD OR DEPTH",
+                    "SHAFT LENGTH = -40 IS NEGATIVE"},
+        RefusedCase{"HugeDiameter", With(kTwoLayers, 4, "1e38 4 2.5 30 1 1.5 3600000"), 4, "SHAFT",
+                    "MINIMUM SHAFT DIAMETER = 1E+38 IS ABOVE 1E+05, THE LARGEST LENGTH"},
+        RefusedCase{"HugeBellRatio", With(kTwoLayers, 4, "3 4 2000 30 1 1.5 3600000"), 4, "SHAFT",
+                    "RATIO BASE/SHAFT DIAMETER = 2000 IS ABOVE 1000, THE LARGEST FACTOR"},
+        RefusedCase{"HugeDesignLoad", With(With(kTwoLayers, 3, "1 1 1 1 1 2 0 0 0 0 0"), 5, "2 8 1e9 2.5 3"), 5,
+                    "DESIGN LOAD OR DEPTH", "DESIGN LOAD = 1E+09 IS ABOVE 1E+08, THE LARGEST LOAD"},
+        RefusedCase{"HugeSafetyFactor", With(kTwoLayers, 5, "2 8 40 2.5 1e4"), 5, "FACTORS OF SAFETY",
+                    "FACTOR OF SAFETY ON BASE CAPACITY = 10000 IS ABOVE 1000"},
+        RefusedCase{"HugeFrictionAngle", With(kTwoLayers, 7, "0.0 115 400 28 10 500 40000 0.55 0.5"), 7,
+                    "LAYER 1", "FRICTION ANGLE = 400 IS ABOVE 360, THE LARGEST ANGLE"},
+        RefusedCase{"HugeSandCoefficient", With(kTwoLayers, 10, "0.4 1e38"), 10, "LAYER 1",
+                    "SKIN FRICTION COEFFICIENT BETA = 1E+38 IS ABOVE 1000"},
+        RefusedCase{"HugeNegativeAlpha", With(kTwoLayers, 14, "0.5 -1e38"), 14, "LAYER 2, ALPHA",
+                    "ALPHA FACTOR = -1E+38 IS BELOW -1000, THE LOWEST FACTOR"},
+        RefusedCase{"HugeFixedEndBearing", With(kTwoLayers, 13, "8 122 0.0 2500 5 0 -1e13 0.5 0.35"), 13,
+                    "LAYER 2", "MAXIMUM END BEARING = -1E+13 IS BELOW -1E+12"},
+        RefusedCase{"HugeLrfdFactor", With(kTwoLayers, 7, "0.0 115 30 28 10 500 40000 0.55 5000"), 7, "LAYER 1",
+                    "LRFD RESISTANCE FACTOR (TIP RESISTANCE) = 5000 IS ABOVE 1000"},
+        RefusedCase{"NegativeChartSettlement", WithChart("0 0 0 2", "0.5 -1"), 7, "SETTLEMENTS",
+                    "ITEM 2, CHART SETTLEMENT = -1 IS NEGATIVE"},
+        RefusedCase{"RqdAboveAHundred",
+                    WithLayerLine(kStrongRock, 1, "200000 580000 2 0.01 3 0 1000000 120 0 1 1"), 7, "LAYER 1",
+                    "RQD = 120 IS ABOVE 100, THE LARGEST PERCENTAGE"},
+        RefusedCase{"NegativeDiscontinuitySpacing",
+                    WithLayerLine(kStrongRock, 2, "220000 580000 -2 0.01 3 0 1100000 85 0 1 1"), 8,
+                    "LAYER 1, VALUES AT THE BOTTOM", "DISCONTINUITY SPACING = -2 IS NEGATIVE"},
+        RefusedCase{"NegativeSocketDiameter",
+                    WithLayerLine(kWeakRock, 2, "50000 1 7 30 -3.5 8000 500000 60 0 0.5 0.5"), 8, "LAYER 1",
+                    "ITEM 5, SOCKET DIAMETER = -3.5 IS NEGATIVE"},
+        RefusedCase{"NegativeSlump", WithLayerLine(kWeakRock, 1, "50000 1 -7 30 3.5 8000 500000 60 0 0.5 0.5"), 7,
+                    "LAYER 1", "CONCRETE SLUMP = -7 IS NEGATIVE"},
+        RefusedCase{"NegativeGravelModulus",
+                    WithLayerLine(kDecomposedRock, 1, "20 40 0.3 -150000 1.0 0 0 0.6 0.55"), 7, "LAYER 1",
+                    "YOUNG'S MODULUS = -150000 IS NEGATIVE"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Values that the rules give a meaning, and the bounds themselves: read and kept as written.
+struct KeptCase {
+  const char* name;
+  Lines lines;
+  std::function<float(const ProblemRecord&)> value;
+  float expected;
+};
+
+class KeptValue : public ::testing::TestWithParam<KeptCase> {};
+
+TEST_P(KeptValue, IsReadAsWritten) {
+  const KeptCase& c = GetParam();
+  EXPECT_FLOAT_EQ(c.value(Read(Join(c.lines))), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, KeptValue,
+    ::testing::Values(
+        KeptCase{"NegativeEndBearingIsAFixedBearing", kTwoLayers,
+                 [](const ProblemRecord& p) { return p.layer[3].QMAX.bot; }, -30000.0f},
+        KeptCase{"NegativeSideFrictionLimit", With(kTwoLayers, 7, "0.0 115 30 28 10 -500 40000 0.55 0.5"),
+                 [](const ProblemRecord& p) { return p.layer[2].TRANLM.top; }, -500.0f},
+        KeptCase{"NegativeInterfaceAnglesTakeTheFrictionAngle",
+                 With(With(kTwoLayers, 7, "0.0 115 30 -5 10 500 40000 0.55 0.5"), 8,
+                      "0.0 118 32 -5 14 500 40000 0.6 0.45"),
+                 [](const ProblemRecord& p) { return p.layer[2].IANG.bot; }, 32.0f},
+        KeptCase{"NegativeFrictionAngle", With(kTwoLayers, 7, "0.0 115 -1 28 10 500 40000 0.55 0.5"),
+                 [](const ProblemRecord& p) { return p.layer[2].PHI.top; }, -1.0f},
+        KeptCase{"ZeroFrictionAngle", With(kTwoLayers, 7, "0.0 115 0 28 10 500 40000 0.55 0.5"),
+                 [](const ProblemRecord& p) { return p.layer[2].PHI.top; }, 0.0f},
+        KeptCase{"ZeroAlpha", With(kTwoLayers, 14, "0 0"),
+                 [](const ProblemRecord& p) { return p.layer[3].ALPHA.bot; }, 0.0f},
+        KeptCase{"NegativeBellRatio", With(kTwoLayers, 4, "3 4 -2 30 1 1.5 3600000"),
+                 [](const ProblemRecord& p) { return p.RATIO; }, -2.0f},
+        KeptCase{"NegativeOutputIncrement", With(kTwoLayers, 3, "2 1 1 -1 1 2 0 0 0 0 0"),
+                 [](const ProblemRecord& p) { return p.PINC; }, -1.0f},
+        KeptCase{"NegativeDesignLoad", With(With(kTwoLayers, 3, "1 1 1 1 1 2 0 0 0 0 0"), 5, "2 8 -100 2.5 3"),
+                 [](const ProblemRecord& p) { return p.P; }, -100.0f},
+        KeptCase{"ZeroSafetyFactor", With(kTwoLayers, 5, "2 8 40 0 3"),
+                 [](const ProblemRecord& p) { return p.FST; }, 0.0f},
+        KeptCase{"ZeroSocketDiameter", WithLayerLine(kWeakRock, 1, "50000 1 7 30 0 8000 500000 60 0 0.5 0.5"),
+                 [](const ProblemRecord& p) { return p.layer[2].BDS.top; }, 0.0f},
+        KeptCase{"LargestLength", With(kTwoLayers, 5, "2 100000 40 2.5 3"),
+                 [](const ProblemRecord& p) { return p.WTD; }, 1e5f},
+        KeptCase{"LargestUnitWeight", With(kTwoLayers, 7, "0.0 10000 30 28 10 500 40000 0.55 0.5"),
+                 [](const ProblemRecord& p) { return p.layer[2].GAMMA.top; }, 1e4f},
+        KeptCase{"WholeRqd", WithLayerLine(kStrongRock, 1, "200000 580000 2 0.01 3 0 1000000 100 0 1 1"),
+                 [](const ProblemRecord& p) { return p.layer[2].RQD.top; }, 100.0f},
+        KeptCase{"LargestShaftModulus", With(kTwoLayers, 4, "3 4 2.5 30 1 1.5 1e12"),
+                 [](const ProblemRecord& p) { return p.Ec; }, 1e12f},
+        KeptCase{"SideFrictionLimitAboveEveryStress",
+                 With(kTwoLayers, 7, "0.0 115 30 28 10 1e30 40000 0.55 0.5"),
+                 [](const ProblemRecord& p) { return p.layer[2].TRANLM.top; }, 1e30f}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(InputReader, MessageShowsOnlyPrintableCharactersOfABadWord) {
   ProblemRecord p;
   InputError e;
