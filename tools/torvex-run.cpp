@@ -44,7 +44,7 @@ const char* const kHelp =
     "   7   (engine) the profile is too short for the design load\n"
     "   8   (engine) names.dat missing or incomplete\n"
     "   9   (engine) a file of the run-file list cannot be opened\n"
-    "  10   (engine) the problem file is malformed or truncated\n"
+    "  10   (engine) the problem file is malformed, truncated or holds a value no problem has\n"
     "  11   (engine) a computed value is not finite (results unusable)\n"
     "  99   (engine) an unexpected internal failure\n"
     "  64   the command line cannot be used\n"
