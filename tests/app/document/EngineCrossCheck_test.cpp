@@ -6,29 +6,13 @@
 #include <QFile>
 
 #include "DocumentTestSupport.h"
-#include "RunFiles.h"
+#include "EngineReports.h"
 
 namespace {
 
 using EngineCrossCheck = DocumentTest;
-
-// The report without the lines that name the folder or the time of the run.
-QStringList ComparableReport(const QString& path) {
-  QStringList lines = ReadLines(path);
-  lines.removeIf([](const QString& line) {
-    return line.contains(QStringLiteral("Path to file locations")) ||
-           line.trimmed().startsWith(QStringLiteral("Date:"));
-  });
-  return lines;
-}
-
-int RunEngine(const QString& document) {
-  const auto files = tvx::run::MakeRunFileSet(document.toStdString());
-  const auto outcome =
-      tvx::run::RunEngineOnDocument(files, std::string(TORVEX_BIN_DIR) + "/Torvex2017_DLL.so");
-  EXPECT_TRUE(outcome.called) << outcome.error;
-  return outcome.status;
-}
+using tvx::test::ComparableReport;
+using tvx::test::RunEngineOn;
 
 TEST_F(EngineCrossCheck, SavedExamples_GiveTheReportsOfTheHandWrittenFiles) {
   const QStringList examples =
@@ -45,8 +29,8 @@ TEST_F(EngineCrossCheck, SavedExamples_GiveTheReportsOfTheHandWrittenFiles) {
     doc->FileName = saved;
     doc->Save();
 
-    EXPECT_EQ(RunEngine(hand), 0);
-    EXPECT_EQ(RunEngine(saved), 0);
+    EXPECT_EQ(RunEngineOn(hand), 0);
+    EXPECT_EQ(RunEngineOn(saved), 0);
     auto withExtension = [](const QString& path) {
       return path.left(path.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".tv8o");
     };

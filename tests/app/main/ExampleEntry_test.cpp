@@ -19,6 +19,8 @@
 #include <memory>
 
 #include "DialogTestSupport.h"
+#include "EngineReports.h"
+#include "GridTyping.h"
 #include "InputDialogFields.h"
 #include "InputDialogs.h"
 #include "LayerParameterPages.h"
@@ -41,6 +43,11 @@
 #include "TfrmWaterDepth.h"
 
 namespace {
+
+using tvx::test::ComparableReport;
+using tvx::test::RunEngineOn;
+using tvx::test::TextLines;
+using tvx::test::TypeIntoCell;
 
 // What the user enters for one layer.
 struct TLayerScript {
@@ -141,19 +148,6 @@ void CloseWindow(TChildForm* form) {
   QObject::connect(form, &TChildForm::Closed, form, [&closed] { ++closed; });
   form->close();
   ASSERT_EQ(closed, 1) << form->windowTitle().toStdString();
-}
-
-// Types into a cell of a table window as a user does and presses Enter.
-void TypeIntoCell(TTableGrid* grid, int row, int col, const QString& text) {
-  grid->setCurrentCell(row, col);
-  grid->editItem(grid->item(row, col));
-  QApplication::processEvents();
-  auto* editor = qobject_cast<QLineEdit*>(grid->Editor());
-  ASSERT_NE(editor, nullptr);
-  editor->selectAll();
-  QTest::keyClicks(editor, text);
-  QTest::keyClick(editor, Qt::Key_Return);
-  QApplication::processEvents();
 }
 
 void EnterLayerParameters(TDlgSoils* soils, const TLayerParameterValues& p) {
@@ -304,34 +298,6 @@ void EnterProblem(const TProblemScript& s, TSoilProfileTables& tables) {
   }
 }
 
-// The lines of a text, whatever its line ends.
-QStringList Lines(const QByteArray& text) {
-  QStringList lines = QString::fromLatin1(text).split(QLatin1Char('\n'));
-  for (QString& line : lines)
-    if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
-  return lines;
-}
-
-// The report without the lines that name the folder or the time of the run.
-QStringList ComparableReport(const QString& path) {
-  QFile file(path);
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-  QStringList lines = Lines(file.readAll());
-  lines.removeIf([](const QString& line) {
-    return line.contains(QStringLiteral("Path to file locations")) ||
-           line.trimmed().startsWith(QStringLiteral("Date:"));
-  });
-  return lines;
-}
-
-int RunEngine(const QString& document) {
-  const auto files = tvx::run::MakeRunFileSet(document.toStdString());
-  const auto outcome =
-      tvx::run::RunEngineOnDocument(files, std::string(TORVEX_BIN_DIR) + "/Torvex2017_DLL.so");
-  EXPECT_TRUE(outcome.called) << outcome.error;
-  return outcome.status;
-}
-
 QString ReportOf(const QString& document) {
   return document.left(document.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".tv8o");
 }
@@ -358,15 +324,15 @@ TEST_P(ExampleEntry, EnteredThroughTheWindowsRunsToTheExamplesReport) {
   ProgramData->Save();
   QFile saved(entered);
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-  const QStringList got = Lines(saved.readAll());
-  const QStringList want = Lines(script.SavedText);
+  const QStringList got = TextLines(saved.readAll());
+  const QStringList want = TextLines(script.SavedText);
   ASSERT_GT(want.size(), 8);
   ASSERT_EQ(got.size(), want.size());
   for (int i = 0; i < want.size(); ++i)
     ASSERT_EQ(got[i].toStdString(), want[i].toStdString()) << "file line " << i + 1;
 
-  EXPECT_EQ(RunEngine(example), 0);
-  EXPECT_EQ(RunEngine(entered), 0);
+  EXPECT_EQ(RunEngineOn(example), 0);
+  EXPECT_EQ(RunEngineOn(entered), 0);
   const QStringList expected = ComparableReport(ReportOf(example));
   const QStringList report = ComparableReport(ReportOf(entered));
   ASSERT_GT(expected.size(), 30);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "GridTyping.h"
 #include "TMessageCapture.h"
 #include "TTableForm.h"
 #include "TTableGrid.h"
@@ -16,22 +17,9 @@
 namespace {
 
 using Tables = std::vector<std::unique_ptr<TGridTable>>;
+using tvx::test::TypeIntoCell;
 
 Tables LoadFixture() { return TTableResource::Load(QStringLiteral(":/tables/TestTables.tbl")); }
-
-// Types `text` into grid cell (row, col) as a user does and presses Enter.
-void TypeIntoCell(TTableGrid* grid, int row, int col, const QString& text) {
-  grid->setCurrentCell(row, col);
-  grid->editItem(grid->item(row, col));
-  QApplication::processEvents();
-  auto* editor = qobject_cast<QLineEdit*>(grid->Editor());
-  ASSERT_NE(editor, nullptr);
-  editor->selectAll();
-  QTest::keyClicks(editor, text);
-  QTest::keyClick(editor, Qt::Key_Return);
-  QApplication::processEvents();
-  QApplication::processEvents();
-}
 
 TEST(TableForm, EditsCellsAndRowGroupsOfAnOpenWindow) {
   TMessageCapture capture;
