@@ -171,7 +171,7 @@ void TDlgSoilLayers::SyncRows() {
 }
 
 void TDlgSoilLayers::ShowRow(int row) {
-  const TSoilLayerRow& layer = fLayers.Row(row);
+  const TLayerEditorRow& layer = fLayers.Row(row);
   TRowControls& controls = fRows[std::size_t(row)];
   const bool known = layer.SoilType >= 1 && layer.SoilType <= kSoilTypeCount;
   controls.Type->setCurrentIndex(known ? layer.SoilType - 1 : -1);

@@ -34,9 +34,9 @@ constexpr int kLimitAndFactorColumns[] = {kLayerMaxSideFriction, kLayerMaxEndBea
 void TSoilLayerList::Load(bool lrfd) {
   fLrfd = lrfd;
   const TGridTable& d = fTables.D();
-  fRows.assign(std::size_t(d.RowCount()), TSoilLayerRow{});
+  fRows.assign(std::size_t(d.RowCount()), TLayerEditorRow{});
   for (int row = 0; row < d.RowCount(); ++row) {
-    TSoilLayerRow& r = fRows[std::size_t(row)];
+    TLayerEditorRow& r = fRows[std::size_t(row)];
     r.SoilType = d.GetIntValue(kLayerSoilType, row);
     r.Bottom = d.GetFloatValue(kLayerBottom, row);
     r.MaxSideFriction = d.GetFloatValue(kLayerMaxSideFriction, row);
@@ -51,7 +51,7 @@ void TSoilLayerList::Store() {
   TGridTable& d = fTables.D();
   d.SetRowCount(Count());
   for (int row = 0; row < Count(); ++row) {
-    const TSoilLayerRow& r = fRows[std::size_t(row)];
+    const TLayerEditorRow& r = fRows[std::size_t(row)];
     d.SetIntValue(kLayerSoilType, row, r.SoilType);
     d.SetFloatValue(kLayerBottom, row, r.Bottom);
     d.SetFloatValue(kLayerMaxSideFriction, row, r.MaxSideFriction);
@@ -90,8 +90,8 @@ void TSoilLayerList::ChangeSoilType(int row, int code) {
 }
 
 void TSoilLayerList::PutNewLayer(int row) {
-  TSoilLayerRow& r = fRows[std::size_t(row)];
-  r = TSoilLayerRow{};
+  TLayerEditorRow& r = fRows[std::size_t(row)];
+  r = TLayerEditorRow{};
   TGridTable& d = fTables.D();
   d.SetIntValue(kLayerSoilType, row, kSoilSand);
   d.SetFloatValue(kLayerBottom, row, 0);
@@ -105,7 +105,7 @@ void TSoilLayerList::PutNewLayer(int row) {
 
 void TSoilLayerList::AddLayer() {
   if (!CanAdd()) return;
-  fRows.push_back(TSoilLayerRow{});
+  fRows.push_back(TLayerEditorRow{});
   TGridTable& d = fTables.D();
   d.SetRowCount(Count());
   PutNewLayer(Count() - 1);
@@ -116,7 +116,7 @@ void TSoilLayerList::AddLayer() {
 void TSoilLayerList::InsertLayer() {
   if (!CanInsert()) return;
   const int at = std::clamp(fFocusRow, 0, Count());
-  fRows.push_back(TSoilLayerRow{});
+  fRows.push_back(TLayerEditorRow{});
   fTables.D().SetRowCount(Count());
   for (int row = Count() - 1; row > at; --row) {
     fRows[std::size_t(row)] = fRows[std::size_t(row - 1)];

@@ -12,7 +12,7 @@
 
 class TSoilProfileTables;
 
-struct TSoilLayerRow {
+struct TLayerEditorRow {
   int SoilType = 1;
   long double Bottom = 0;
   long double MaxSideFriction = 0;
@@ -35,7 +35,7 @@ class TSoilLayerList {
   void Store();
 
   int Count() const { return int(fRows.size()); }
-  const TSoilLayerRow& Row(int row) const { return fRows[std::size_t(row)]; }
+  const TLayerEditorRow& Row(int row) const { return fRows[std::size_t(row)]; }
   bool Lrfd() const { return fLrfd; }
 
   // The grid row of the layer last touched.
@@ -68,7 +68,7 @@ class TSoilLayerList {
   void PutNewLayer(int row);
 
   TSoilProfileTables& fTables;
-  std::vector<TSoilLayerRow> fRows;
+  std::vector<TLayerEditorRow> fRows;
   bool fLrfd = false;
   int fFocusRow = 0;
 };

@@ -57,7 +57,7 @@ TEST_F(SoilLayerList, AddAppendsASandLayerWithNoLimitsAndUnitFactors) {
   ASSERT_EQ(fList.Count(), 2);
   ASSERT_EQ(D().RowCount(), 2);
   EXPECT_EQ(fList.FocusRow(), 1);
-  const TSoilLayerRow& added = fList.Row(1);
+  const TLayerEditorRow& added = fList.Row(1);
   EXPECT_EQ(added.SoilType, kSoilSand);
   EXPECT_EQ(added.Bottom, 0);
   EXPECT_EQ(added.MaxSideFriction, 0);

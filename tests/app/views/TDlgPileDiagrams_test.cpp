@@ -118,6 +118,9 @@ TEST_F(PileDiagrams, OptionsGoIntoTheViewAndSetItUpAgain) {
 TEST_F(PileDiagrams, SizeFactorStepsAndTakesTypedNumbers) {
   TDlgPileDiagrams* window = Open();
   ASSERT_NE(window, nullptr);
+  // Focus moves only inside the active window: wait for it on a loaded machine.
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   Click(window->ShowPlots());
   TSizeFactorEdit* field = window->SizeFactor();
   EXPECT_EQ(field->text(), QStringLiteral("1"));
